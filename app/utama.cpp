@@ -1,0 +1,74 @@
+#include "app/utama.h"
+
+#include "ui_utama.h"
+#include "runtime/forms.h"
+#include "runtime/look.h"
+#include "runtime/messagebox.h"
+#include "runtime/pictures.h"
+#include "runtime/platform.h"
+#include "runtime/record.h"
+
+#include <QTimer>
+
+namespace app {
+
+Utama::Utama(rt::Forms &forms) : rt::Screen(forms, QStringLiteral("Utama")) {}
+
+Utama::~Utama() = default;
+
+void Utama::build(QWidget &window)
+{
+    ui_ = std::make_unique<Ui::Utama>();
+    ui_->setupUi(&window);
+    rt::applyWindowKind(window, rt::WindowKind::Fixed, rt::pxSize(9465, 6525));
+    window.setWindowIcon(rt::icon(QStringLiteral("salib")));
+
+    // The background picture, unscaled from the top-left corner; it is larger
+    // than the client area, so it covers it whole.
+    QPalette palette = window.palette();
+    palette.setBrush(QPalette::Window, QBrush(rt::picture(QStringLiteral(":/assets/latar.jpg"))));
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+
+    ui_->Command1->setIcon(rt::icon(QStringLiteral("mulai")));
+    ui_->Command2->setIcon(rt::icon(QStringLiteral("keluar")));
+    ui_->Command3->setIcon(rt::icon(QStringLiteral("bantuan")));
+
+    auto *timer = new QTimer(&window);
+    timer->setObjectName(QStringLiteral("Timer1"));
+    timer->setInterval(clockIntervalMs);
+    connect(timer, &QTimer::timeout, this, &Utama::tick);
+    timer->start();
+
+    connect(ui_->Command1, &QAbstractButton::clicked, this, &Utama::mulai);
+    connect(ui_->Command2, &QAbstractButton::clicked, this, [this] { forms().end(); });
+    connect(ui_->Command3, &QAbstractButton::clicked, this, [this] { handOver(QStringLiteral("bant")); });
+}
+
+QWidget *Utama::firstFocus() const
+{
+    return ui_->Command1;
+}
+
+void Utama::tick()
+{
+    // Written only when the text changes, so the label repaints once a second.
+    if (ui_->jam->text() != rt::timeText(platform().currentTime()))
+        ui_->jam->setText(rt::timeText(platform().currentTime()));
+}
+
+void Utama::mulai()
+{
+    const int answer = platform().messageBox(window(), QStringLiteral("Masukan Nama Anda untuk Registrasi...?"),
+                                             rt::StyleYesNo | rt::StyleQuestion | rt::StyleSecondDefault,
+                                             QStringLiteral("Isi Nama"));
+    if (answer != rt::AnswerYes) {
+        show();
+        return;
+    }
+    const QString name = platform().inputBox(window(), QStringLiteral("Tulis Nama Anda :"), QStringLiteral("Isi Nama"));
+    record().setNamas(name);
+    handOver(QStringLiteral("tanya0"));
+}
+
+} // namespace app

@@ -1,0 +1,99 @@
+#include "runtime/look.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+namespace rt {
+
+void applyWindowKind(QWidget &window, WindowKind kind, QSize client)
+{
+    Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    switch (kind) {
+    case WindowKind::Tool:
+        flags |= Qt::Tool | Qt::MSWindowsFixedSizeDialogHint;
+        break;
+    case WindowKind::Fixed:
+        flags |= Qt::Window | Qt::MSWindowsFixedSizeDialogHint;
+        break;
+    case WindowKind::Resizable:
+        flags |= Qt::Window | Qt::WindowMinMaxButtonsHint;
+        break;
+    }
+    window.setWindowFlags(flags);
+    if (kind == WindowKind::Resizable) {
+        window.setMinimumSize(0, 0);
+        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        window.resize(client);
+    } else {
+        window.setFixedSize(client);
+    }
+}
+
+void centreOnDisplay(QWidget &window)
+{
+    const QScreen *display = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!display)
+        return;
+    window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                           display->availableGeometry()));
+}
+
+QPalette::ColorRole systemColourRole(int index)
+{
+    switch (index) {
+    case 7: return QPalette::WindowText;
+    case 14: return QPalette::HighlightedText;
+    case 15: return QPalette::Button;
+    case 24: return QPalette::ToolTipBase;
+    default: return QPalette::Window;
+    }
+}
+
+QColor systemColour(int index)
+{
+    return QApplication::palette().color(systemColourRole(index));
+}
+
+void fillWithSystemColour(QWidget &widget, int index)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(widget.backgroundRole(), systemColour(index));
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void installFontStandIns()
+{
+    // Chosen by width: Liberation Sans keeps the metrics of the narrow
+    // Windows sans faces, where the fontconfig default is some 13% wider.
+    const QString sans = QStringLiteral("Liberation Sans");
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), sans);
+    QFont::insertSubstitution(QStringLiteral("Lucida Sans"), sans);
+    QFont::insertSubstitution(QStringLiteral("Lucida Sans Unicode"), sans);
+    QFont::insertSubstitution(QStringLiteral("Bookman Old Style"), QStringLiteral("URW Bookman"));
+    QFont::insertSubstitution(QStringLiteral("Monotype Corsiva"), QStringLiteral("Z003"));
+}
+
+void applyDesignFonts(QWidget &root)
+{
+    const auto apply = [](QWidget &widget) {
+        const QVariant size = widget.property("pointSizeF");
+        const QVariant weight = widget.property("fontWeight");
+        if (!size.isValid() && !weight.isValid())
+            return;
+        QFont font = widget.font();
+        if (size.isValid())
+            font.setPointSizeF(size.toDouble());
+        if (weight.isValid())
+            font.setWeight(QFont::Weight(weight.toInt()));
+        widget.setFont(font);
+    };
+    apply(root);
+    for (QWidget *child : root.findChildren<QWidget *>())
+        apply(*child);
+}
+
+} // namespace rt

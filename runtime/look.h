@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QSize>
+
+class QWidget;
+
+namespace rt {
+
+// Layout figures are designed in twips; at 96 dpi one pixel is 15 twips.
+constexpr int twipsPerPixel = 15;
+constexpr int px(int twips) { return twips / twipsPerPixel; }
+constexpr QSize pxSize(int widthTwips, int heightTwips) { return {px(widthTwips), px(heightTwips)}; }
+
+enum class WindowKind {
+    Tool,       // small title bar, close box only, fixed size, no taskbar entry
+    Fixed,      // ordinary title bar with a close box only, fixed size, taskbar entry
+    Resizable,  // ordinary window with minimise and maximise boxes
+};
+
+// Gives a top-level window its kind and exact client-area size.
+void applyWindowKind(QWidget &window, WindowKind kind, QSize client);
+
+// Places a top-level window in the middle of the display it is on.
+void centreOnDisplay(QWidget &window);
+
+// The system colours the screens name by index: 7 menu text, 14 highlight
+// text, 15 button face, 24 tool-tip background.
+QPalette::ColorRole systemColourRole(int index);
+QColor systemColour(int index);
+
+// Paints a widget's background in a system colour, following the palette.
+void fillWithSystemColour(QWidget &widget, int index);
+
+// Maps the font faces the screens are designed with to installed faces of
+// about the same width, so captions fit their fixed-size controls.
+void installFontStandIns();
+
+// Applies what .ui files cannot hold of a font: every widget under root with a
+// "pointSizeF" (fractional points) or "fontWeight" (1..1000) property gets it.
+void applyDesignFonts(QWidget &root);
+
+} // namespace rt

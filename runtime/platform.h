@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QTime>
+
+class QLocale;
+class QPrinter;
+class QWidget;
+
+namespace rt {
+
+// The modal boxes, the printer dialog and the clock, as the screens use them.
+// The desktop implementation asks the user; tests script the answers.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Returns the answer of the pressed button (see messagebox.h).
+    virtual int messageBox(QWidget *parent, const QString &prompt, int style,
+                           const QString &title) = 0;
+    // Returns the typed text; Cancel gives an empty text.
+    virtual QString inputBox(QWidget *parent, const QString &prompt, const QString &title) = 0;
+    // Lets the user choose a printer; true when the user confirmed.
+    virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+    virtual QTime currentTime() = 0;
+};
+
+class DesktopPlatform final : public Platform
+{
+public:
+    int messageBox(QWidget *parent, const QString &prompt, int style, const QString &title) override;
+    QString inputBox(QWidget *parent, const QString &prompt, const QString &title) override;
+    bool printDialog(QWidget *parent, QPrinter &printer) override;
+    QTime currentTime() override;
+};
+
+// The time of day in the locale's long time format, without a time-zone name.
+QString timeText(QTime time, const QLocale &locale);
+QString timeText(QTime time);
+
+} // namespace rt

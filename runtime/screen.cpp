@@ -1,0 +1,85 @@
+#include "runtime/screen.h"
+
+#include "runtime/forms.h"
+#include "runtime/look.h"
+
+#include <QCloseEvent>
+
+namespace rt {
+
+void FormWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    emit closedByUser();
+}
+
+Screen::Screen(Forms &forms, const QString &name) : forms_(forms), name_(name) {}
+
+Screen::~Screen()
+{
+    delete window_.data();
+}
+
+void Screen::show()
+{
+    if (window_) {
+        window_->raise();
+        window_->activateWindow();
+        return;
+    }
+
+    auto *window = new FormWindow;
+    window->setObjectName(name_);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    connect(window, &FormWindow::closedByUser, this, &Screen::discard);
+    window_ = window;
+    build(*window);
+    applyDesignFonts(*window);
+    load();
+    // A load hook may close its own screen; then there is nothing to display.
+    if (window_ != window)
+        return;
+    centreOnDisplay(*window);
+    window->show();
+    if (QWidget *focus = firstFocus())
+        focus->setFocus(Qt::OtherFocusReason);
+    window->raise();
+    window->activateWindow();
+    forms_.screenOpened(*this);
+}
+
+void Screen::close()
+{
+    discard();
+}
+
+void Screen::discard()
+{
+    FormWindow *window = window_;
+    if (!window)
+        return;
+    window_ = nullptr;
+    window->disconnect(this);
+    window->hide();
+    // Deferred: a handler of this window may still be on the call stack.
+    forms_.dispose(window);
+    forms_.screenClosed(*this);
+}
+
+void Screen::handOver(const QString &target)
+{
+    forms_.screen(target).show();
+    close();
+}
+
+Platform &Screen::platform() const
+{
+    return forms_.platform();
+}
+
+Record &Screen::record() const
+{
+    return forms_.record();
+}
+
+} // namespace rt

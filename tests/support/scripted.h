@@ -1,0 +1,112 @@
+#pragma once
+
+#include "app/program.h"
+#include "runtime/forms.h"
+#include "runtime/platform.h"
+#include "runtime/screen.h"
+
+#include <QAbstractButton>
+#include <QQueue>
+#include <QRadioButton>
+#include <QTest>
+#include <QWidget>
+
+#include <functional>
+
+// A platform whose boxes answer from a script and whose clock is set by the
+// test. Every box shown is recorded, so tests can check what the user saw.
+class ScriptedPlatform final : public rt::Platform
+{
+public:
+    struct Box
+    {
+        QString prompt;
+        int style = 0;
+        QString title;
+    };
+
+    QQueue<int> answers;          // message-box answers; OK when empty
+    QQueue<QString> names;        // input-box texts; Cancel (empty) when empty
+    QList<Box> boxes;             // every message box shown
+    QList<Box> inputs;            // every input box shown
+    bool printConfirmed = false;  // what the printer dialog answers
+    int printDialogs = 0;
+    std::function<void(QPrinter &)> onPrintDialog;  // e.g. to point the printer at a PDF file
+    QTime now{10, 0, 0};
+    int clockReads = 0;
+
+    int messageBox(QWidget *, const QString &prompt, int style, const QString &title) override
+    {
+        boxes.append({prompt, style, title});
+        return answers.isEmpty() ? 1 : answers.dequeue();
+    }
+    QString inputBox(QWidget *, const QString &prompt, const QString &title) override
+    {
+        inputs.append({prompt, 0, title});
+        return names.isEmpty() ? QString() : names.dequeue();
+    }
+    bool printDialog(QWidget *, QPrinter &printer) override
+    {
+        ++printDialogs;
+        if (onPrintDialog)
+            onPrintDialog(printer);
+        return printConfirmed;
+    }
+    QTime currentTime() override
+    {
+        ++clockReads;
+        return now;
+    }
+};
+
+// The whole program over a scripted platform, with helpers that act as the
+// user would: find a control on an open screen and click it.
+struct Fixture
+{
+    ScriptedPlatform platform;
+    app::Program program{platform};
+
+    rt::Forms &forms() { return program.forms(); }
+    QWidget *window(const QString &screen)
+    {
+        rt::Screen *s = forms().existing(screen);
+        return s ? s->window() : nullptr;
+    }
+    template <typename T = QWidget>
+    T *control(const QString &screen, const QString &name)
+    {
+        QWidget *w = window(screen);
+        return w ? w->findChild<T *>(name) : nullptr;
+    }
+    // Clicks a button of an open screen; false when there is no such button.
+    bool click(const QString &screen, const QString &button)
+    {
+        auto *b = control<QAbstractButton>(screen, button);
+        if (!b || !b->isVisible())
+            return false;
+        b->click();
+        return true;
+    }
+    bool choose(const QString &screen, const QString &option)
+    {
+        auto *o = control<QRadioButton>(screen, option);
+        if (!o)
+            return false;
+        o->click();
+        return true;
+    }
+    // "Mulai", Yes, and the name typed into the input box.
+    void registerName(const QString &name)
+    {
+        platform.answers.enqueue(6);
+        platform.names.enqueue(name);
+        click(QStringLiteral("Utama"), QStringLiteral("Command1"));
+    }
+    // Answers the open question screen and presses "&Diagnosa".
+    void answer(int node, bool ya)
+    {
+        const QString screen = QStringLiteral("tanya%1").arg(node);
+        choose(screen, ya ? QStringLiteral("ya") : QStringLiteral("tidak"));
+        click(screen, QStringLiteral("Command1"));
+    }
+};
