@@ -1,0 +1,79 @@
+#include "result/kes2.h"
+
+#include "result/conclusions.h"
+#include "result/report.h"
+#include "runtime/forms.h"
+#include "runtime/look.h"
+#include "runtime/platform.h"
+#include "runtime/record.h"
+#include "ui_kes2.h"
+
+#include <QPrinter>
+
+namespace result {
+namespace {
+
+constexpr int highlightText = 14;
+constexpr int infoBackground = 24;
+
+QString text(std::string_view view)
+{
+    return QString::fromLatin1(view.data(), qsizetype(view.size()));
+}
+
+} // namespace
+
+Kes2::Kes2(rt::Forms &forms) : rt::Screen(forms, QStringLiteral("kes2")) {}
+
+Kes2::~Kes2() = default;
+
+void Kes2::build(QWidget &window)
+{
+    ui_ = std::make_unique<Ui::Kes2>();
+    ui_->setupUi(&window);
+    rt::applyWindowKind(window, rt::WindowKind::Tool, rt::pxSize(6135, 5670));
+    rt::fillWithSystemColour(window, 15);
+    rt::fillWithSystemColour(*ui_->diag, highlightText);
+    for (QWidget *label : {ui_->Label2, ui_->names, ui_->ket})
+        rt::fillWithSystemColour(*label, infoBackground);
+    for (QWidget *button : {ui_->Command1, ui_->Command2}) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, rt::systemColour(highlightText));
+        button->setPalette(palette);
+    }
+    shownCode_.clear();
+
+    connect(ui_->Command1, &QAbstractButton::clicked, this, [this] { handOver(QStringLiteral("Utama")); });
+    connect(ui_->Command2, &QAbstractButton::clicked, this, &Kes2::cetak);
+}
+
+void Kes2::load()
+{
+    // One test a row, each reading the code afresh; at most one matches.
+    for (const Conclusion &row : conclusions) {
+        const QString code = record().status();
+        if (code != text(row.code))
+            continue;
+        ui_->names->setText(record().namas());
+        ui_->diag->setTitle(text(row.disease));
+        ui_->ket->setText(text(row.advice));
+        shownCode_ = code;
+    }
+}
+
+QWidget *Kes2::firstFocus() const
+{
+    return ui_->Command2;
+}
+
+void Kes2::cetak()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!platform().printDialog(window(), printer))
+        return;
+    if (!isOpen())
+        return;
+    print(printer, {ui_->names->text(), ui_->diag->title(), ui_->ket->text(), shownCode_});
+}
+
+} // namespace result

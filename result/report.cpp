@@ -1,0 +1,79 @@
+#include "result/report.h"
+
+#include "consult/tree.h"
+
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace result {
+namespace {
+
+QString text(std::string_view view)
+{
+    return QString::fromLatin1(view.data(), qsizetype(view.size()));
+}
+
+QTextCharFormat face(double points, bool bold)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({QStringLiteral("MS Sans Serif")});
+    format.setFontPointSize(points);
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    return format;
+}
+
+void paragraph(QTextCursor &cursor, const QString &line, const QTextCharFormat &format, double spaceBefore = 0)
+{
+    QTextBlockFormat block;
+    block.setTopMargin(spaceBefore);
+    if (cursor.position() == 0 && cursor.block().text().isEmpty())
+        cursor.setBlockFormat(block);
+    else
+        cursor.insertBlock(block);
+    cursor.insertText(line, format);
+}
+
+} // namespace
+
+void layOut(QTextDocument &document, const Report &report)
+{
+    document.clear();
+    QTextCursor cursor(&document);
+    const QTextCharFormat body = face(11, false);
+    const QTextCharFormat strong = face(11, true);
+
+    paragraph(cursor, QStringLiteral("Hasil Diagnosa"), face(11, false));
+    paragraph(cursor, QStringLiteral("Nama Pasien     :"), strong, 12);
+    cursor.insertText(QStringLiteral(" "), body);
+    cursor.insertText(report.name, body);
+    paragraph(cursor, report.disease, face(16, true), 12);
+
+    // The items of advice are joined by " # "; each starts its own line.
+    const QStringList items = report.advice.split(QStringLiteral(" # "));
+    for (qsizetype i = 0; i < items.size(); ++i)
+        paragraph(cursor, i == 0 ? items[i] : QStringLiteral("# ") + items[i], body, i == 0 ? 8 : 2);
+
+    const consult::Path path = consult::pathTo(report.code.toStdString());
+    if (path.empty())
+        return;
+    paragraph(cursor, QStringLiteral("Jawaban"), face(12, true), 16);
+    for (const consult::Step &step : path) {
+        const QString question = text(consult::tree[std::size_t(step.node)].question).trimmed();
+        paragraph(cursor, question + QStringLiteral("  "), body, 2);
+        cursor.insertText(step.answer == consult::Answer::Ya ? QStringLiteral("Ya") : QStringLiteral("Tidak"), strong);
+    }
+}
+
+void print(QPrinter &printer, const Report &report)
+{
+    QTextDocument document;
+    document.setDocumentMargin(0);
+    layOut(document, report);
+    document.print(&printer);
+}
+
+} // namespace result
