@@ -19,8 +19,8 @@ Utama::~Utama() = default;
 void Utama::build(QWidget &window)
 {
     ui_ = std::make_unique<Ui::Utama>();
-    ui_->setupUi(&window);
     rt::applyWindowKind(window, rt::WindowKind::Fixed, rt::pxSize(9465, 6525));
+    ui_->setupUi(&window);
     window.setWindowIcon(rt::icon(QStringLiteral("salib")));
 
     // The background picture, unscaled from the top-left corner; it is larger

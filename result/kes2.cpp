@@ -30,8 +30,8 @@ Kes2::~Kes2() = default;
 void Kes2::build(QWidget &window)
 {
     ui_ = std::make_unique<Ui::Kes2>();
-    ui_->setupUi(&window);
     rt::applyWindowKind(window, rt::WindowKind::Tool, rt::pxSize(6135, 5670));
+    ui_->setupUi(&window);
     rt::fillWithSystemColour(window, 15);
     rt::fillWithSystemColour(*ui_->diag, highlightText);
     for (QWidget *label : {ui_->Label2, ui_->names, ui_->ket})

@@ -33,7 +33,11 @@ void Screen::show()
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(window, &FormWindow::closedByUser, this, &Screen::discard);
     window_ = window;
+    // Qt 6.4's setTabOrder gives up when it has to look back past the window
+    // for a focusable widget, so the window takes focus while it is built.
+    window->setFocusPolicy(Qt::TabFocus);
     build(*window);
+    window->setFocusPolicy(Qt::NoFocus);
     applyDesignFonts(*window);
     load();
     // A load hook may close its own screen; then there is nothing to display.

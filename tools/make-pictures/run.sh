@@ -6,7 +6,7 @@ repo=$(cd "$here/../.." && pwd)
 build=$(mktemp -d)
 trap 'rm -rf "$build"' EXIT INT TERM
 
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release 
-cmake --build "$build" --parallel 
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$build" --parallel
 mkdir -p "$repo/assets"
 "$build/make-pictures" "$repo/assets"

@@ -1,0 +1,285 @@
+// The result screen: what it shows for each conclusion code, its design,
+// the way back and the printed report.
+
+#include "result/conclusions.h"
+#include "runtime/record.h"
+#include "support/scripted.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+
+QString text(std::string_view v)
+{
+    return QString::fromLatin1(v.data(), qsizetype(v.size()));
+}
+
+void open(Fixture &f, const QString &name, const QString &code)
+{
+    f.forms().record().setNamas(name);
+    f.forms().record().setStatus(code);
+    f.forms().screen("kes2").show();
+}
+
+struct Shown
+{
+    QString name, disease, advice;
+};
+
+Shown shown(Fixture &f)
+{
+    return {f.control<QLabel>("kes2", "names")->text(), f.control<QGroupBox>("kes2", "diag")->title(),
+            f.control<QLabel>("kes2", "ket")->text()};
+}
+
+// The text of a PDF, with runs of white space made single blanks.
+QString pdfText(const QString &path)
+{
+    const QString tool = QStandardPaths::findExecutable("pdftotext");
+    if (tool.isEmpty())
+        return QStringLiteral("pdftotext is not installed");
+    QProcess p;
+    p.start(tool, {"-enc", "UTF-8", path, "-"});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+class TestKes2 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void conclusionTable_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("disease");
+        QTest::addColumn<int>("adviceLength");
+        QTest::newRow("ya5") << "ya5" << "Laringosil Ventrikularis" << 115;
+        QTest::newRow("ya6") << "ya6" << "Laringitis Akut" << 406;
+        QTest::newRow("tidak6") << "tidak6" << "Batuk" << 134;
+        QTest::newRow("ya7") << "ya7" << "Abses Peritonsil" << 455;
+        QTest::newRow("ya8") << "ya8" << "Faringitis Akut" << 163;
+        QTest::newRow("tidak8") << "tidak8" << "Panas Dalam" << 63;
+        QTest::newRow("ya10") << "ya10" << "Skarlatina" << 222;
+        QTest::newRow("ya11") << "ya11" << "Angina Plaut Vincent" << 136;
+        QTest::newRow("tidak11") << "tidak11" << "Influenza" << 138;
+        QTest::newRow("ya12") << "ya12" << "Abses Parafaring" << 350;
+        QTest::newRow("tidak12") << "tidak12" << "Influenza" << 138;
+    }
+    // The screen shows the row of its code, with the registered name.
+    void conclusionTable()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, disease);
+        QFETCH(int, adviceLength);
+        Fixture f;
+        open(f, "Rina", code);
+        const Shown s = shown(f);
+        QCOMPARE(s.name, QStringLiteral("Rina"));
+        QCOMPARE(s.disease, disease);
+        QCOMPARE(s.advice.size(), adviceLength);
+        QVERIFY(s.advice.startsWith("# "));
+        QVERIFY(!s.advice.contains("  "));
+        QCOMPARE(s.advice.endsWith(' '), disease == "Influenza");
+        const auto row = std::find_if(result::conclusions.begin(), result::conclusions.end(),
+                                      [&](const auto &c) { return text(c.code) == code; });
+        QCOMPARE(s.advice, text(row->advice));
+        QCOMPARE(f.forms().openScreens(), QStringList{"kes2"});
+    }
+
+    void adviceKeepsItsSpelling()
+    {
+        QString all;
+        for (const auto &c : result::conclusions)
+            all += text(c.advice);
+        for (const char *word : {"ataau", "Kostikosteriod", "melokalisasiabses", "-anak 50 mg/hari", "-Dewasa"})
+            QVERIFY2(all.contains(word), word);
+        QCOMPARE(text(result::influenzaAdvice),
+                 QStringLiteral("# Influenza: Penyakit ini memiliki gejala yang sama dengan penyakit tenggorokan. "
+                                "Disebabkan oleh Virus yang dapat sembuh tanpa pengobatan "));
+    }
+
+    void unknownCodesLeaveTheDesign_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("other case") << "Ya5";
+        QTest::newRow("trailing blank") << "ya5 ";
+        QTest::newRow("leading blank") << " ya5";
+        QTest::newRow("unknown") << "tidak13";
+        QTest::newRow("empty") << "";
+        QTest::newRow("record's first value") << "Label2";
+    }
+    void unknownCodesLeaveTheDesign()
+    {
+        QFETCH(QString, code);
+        Fixture f;
+        open(f, "Rina", code);
+        const Shown s = shown(f);
+        QCOMPARE(s.name, QStringLiteral("Label3"));
+        QCOMPARE(s.disease, QStringLiteral("Frame1"));
+        QCOMPARE(s.advice, QStringLiteral("Label1"));
+    }
+
+    void namesAreShownLiterally_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("markup") << "<b>x</b> & y";
+        QTest::newRow("blanks") << "  Ani  ";
+    }
+    void namesAreShownLiterally()
+    {
+        QFETCH(QString, name);
+        Fixture f;
+        open(f, name, "ya8");
+        auto *names = f.control<QLabel>("kes2", "names");
+        QCOMPARE(names->text(), name);
+        QCOMPARE(names->textFormat(), Qt::PlainText);
+        QCOMPARE(shown(f).disease, QStringLiteral("Faringitis Akut"));
+    }
+
+    void openScreenIsOnlyBroughtToFront()
+    {
+        Fixture f;
+        open(f, "Rina", "ya5");
+        QWidget *w = f.window("kes2");
+        f.forms().record().setStatus("ya6");
+        f.forms().screen("kes2").show();
+        QCOMPARE(f.window("kes2"), w);
+        QCOMPARE(shown(f).disease, QStringLiteral("Laringosil Ventrikularis"));
+    }
+
+    void kembaliThenANewConsultation()
+    {
+        Fixture f;
+        f.program.start();
+        f.registerName("Pertama");
+        for (int node : {0, 1, 2, 3})
+            f.answer(node, true);
+        f.answer(9, false);
+        f.answer(12, true);
+        QCOMPARE(shown(f).disease, QStringLiteral("Abses Parafaring"));
+        QVERIFY(f.click("kes2", "Command1"));
+        QCOMPARE(f.forms().openScreens(), QStringList{"Utama"});
+        QCOMPARE(f.forms().record().status(), QStringLiteral("ya12"));
+        f.registerName("Kedua");
+        for (int node : {0, 1, 2})
+            f.answer(node, true);
+        f.answer(3, false);
+        f.answer(4, true);
+        f.answer(5, true);
+        QCOMPARE(shown(f).name, QStringLiteral("Kedua"));
+        QCOMPARE(shown(f).disease, QStringLiteral("Laringosil Ventrikularis"));
+    }
+
+    void design()
+    {
+        Fixture f;
+        open(f, "Rina", "ya5");
+        QWidget *w = f.window("kes2");
+        QCOMPARE(w->windowTitle(), QStringLiteral("Hasil Diagnosa"));
+        QCOMPARE(w->size(), QSize(409, 378));
+        QCOMPARE(w->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+        QCOMPARE(w->minimumSize(), w->maximumSize());
+        QCOMPARE(w->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+        QCOMPARE(f.control("kes2", "diag")->geometry(), QRect(8, 8, 393, 305));
+        QCOMPARE(f.control("kes2", "diag")->palette().color(QPalette::Window),
+                 QApplication::palette().color(QPalette::HighlightedText));
+        QCOMPARE(f.control<QLabel>("kes2", "Label2")->text(), QStringLiteral("Nama Pasien     :"));
+        QCOMPARE(f.control("kes2", "Label2")->geometry(), QRect(8, 32, 137, 25));
+        QCOMPARE(f.control("kes2", "names")->geometry(), QRect(152, 32, 233, 25));
+        QCOMPARE(f.control("kes2", "ket")->geometry(), QRect(8, 64, 377, 233));
+        for (const char *label : {"Label2", "names", "ket"}) {
+            auto *l = f.control<QLabel>("kes2", label);
+            QCOMPARE(l->palette().color(QPalette::Window), QApplication::palette().color(QPalette::ToolTipBase));
+            QVERIFY(l->autoFillBackground());
+            QVERIFY(l->wordWrap());
+            QCOMPARE(l->font().pointSizeF(), label == QLatin1String("ket") ? 9.75 : 12.0);
+            QCOMPARE(l->frameShape(), label == QLatin1String("ket") ? QFrame::Box : QFrame::NoFrame);
+        }
+        auto *cetak = f.control<QPushButton>("kes2", "Command2");
+        auto *kembali = f.control<QPushButton>("kes2", "Command1");
+        QCOMPARE(cetak->text(), QStringLiteral("&Cetak "));
+        QCOMPARE(kembali->text(), QStringLiteral("&Kembali"));
+        QCOMPARE(cetak->geometry(), QRect(256, 320, 137, 41));
+        QCOMPARE(kembali->geometry(), QRect(128, 320, 121, 41));
+        QVERIFY(!cetak->isDefault() && !cetak->autoDefault() && !kembali->autoDefault());
+        QCOMPARE(w->focusWidget(), cetak);
+        QCOMPARE(cetak->nextInFocusChain(), kembali);
+    }
+
+    void printingWritesTheDiagnosis()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("hasil.pdf");
+        Fixture f;
+        f.program.start();
+        f.registerName("<b>Rina</b> & Co");
+        for (int node : {0, 1, 2, 3})
+            f.answer(node, true);
+        f.answer(9, true);
+        f.answer(10, false);
+        f.answer(11, true);
+        f.platform.printConfirmed = true;
+        f.platform.onPrintDialog = [&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        };
+        const Shown before = shown(f);
+        QVERIFY(f.click("kes2", "Command2"));
+        QCOMPARE(f.platform.printDialogs, 1);
+        QVERIFY(QFile::exists(pdf));
+        const QString page = pdfText(pdf);
+        QVERIFY2(page.contains("Nama Pasien : <b>Rina</b> & Co"), qPrintable(page));
+        QVERIFY(page.contains("Angina Plaut Vincent"));
+        for (const QString &item : before.advice.split(" # "))
+            QVERIFY2(page.contains(item.simplified()), qPrintable(item));
+        QVERIFY(page.contains("Jawaban"));
+        QVERIFY(page.contains("Apakah Anda Berusia Antara 10 tahun sampai 50 tahun ? Ya"));
+        QVERIFY(page.contains("Apakah Anda Mengalami Muntah-muntah ? Tidak"));
+        QVERIFY(page.contains("Apakah Mulut Anda Terasa Nyeri ? Ya"));
+        QVERIFY(!page.contains("Apakah Disertai Dengan Batuk"));
+        QCOMPARE(f.forms().openScreens(), QStringList{"kes2"});
+        QCOMPARE(shown(f).advice, before.advice);
+    }
+
+    void cancelledPrintSendsNothing()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("hasil.pdf");
+        Fixture f;
+        open(f, "Rina", "ya5");
+        f.platform.printConfirmed = false;
+        f.platform.onPrintDialog = [&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        };
+        QVERIFY(f.click("kes2", "Command2"));
+        QCOMPARE(f.platform.printDialogs, 1);
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(f.forms().openScreens(), QStringList{"kes2"});
+        QCOMPARE(shown(f).disease, QStringLiteral("Laringosil Ventrikularis"));
+    }
+
+    void closeBoxShowsNoWelcome()
+    {
+        Fixture f;
+        f.forms().screen("Utama");  // exists, but closed
+        open(f, "Rina", "ya5");
+        f.forms().record();
+        QVERIFY(f.window("kes2")->close());
+        QVERIFY(f.forms().openScreens().isEmpty());
+        QVERIFY(!f.forms().screen("Utama").isOpen());
+    }
+};
+
+QTEST_MAIN(TestKes2)
+#include "tst_kes2.moc"
