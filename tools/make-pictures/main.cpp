@@ -102,6 +102,33 @@ void scaleToGrid(QPainter &p, int size)
     p.scale(size / 16.0, size / 16.0);
 }
 
+// Width in grid units of a pen that should cover `px` device pixels.
+double pixels(int size, double px)
+{
+    return px * 16.0 / size;
+}
+
+// Exclamation mark centred on x = 8. At 16 px it is built from whole
+// pixels; larger sizes get a tapering bar and a round dot.
+QPainterPath exclamation(int size, double top, double barEnd, double dotTop)
+{
+    QPainterPath mark;
+    if (size <= 16) {
+        top = std::round(top);
+        barEnd = std::round(barEnd);
+        mark.addRect(QRectF(7, top, 2, barEnd - top));
+        mark.addRect(QRectF(7, std::round(dotTop), 2, 2));
+        return mark;
+    }
+    mark.moveTo(6.75, top);
+    mark.lineTo(9.25, top);
+    mark.lineTo(8.6, barEnd);
+    mark.lineTo(7.4, barEnd);
+    mark.closeSubpath();
+    mark.addEllipse(QRectF(6.9, dotTop - 0.1, 2.2, 2.2));
+    return mark;
+}
+
 // --- window icon -----------------------------------------------------------
 
 bool drawSalib(int s)
@@ -149,20 +176,16 @@ bool drawMulai(int s)
     fill.setColorAt(0.6, QColor(225, 20, 10));
     fill.setColorAt(1, QColor(170, 0, 0));
     p.setBrush(fill);
-    p.setPen(QPen(QColor(110, 0, 0), 0.7, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    p.setPen(QPen(QColor(110, 0, 0), pixels(s, 1), Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     p.drawPolygon(burst);
 
-    // Exclamation mark: a tapering bar and a dot, dark edged so it reads on red.
-    QPainterPath mark;
-    mark.moveTo(6.7, 3.3);
-    mark.lineTo(9.3, 3.3);
-    mark.lineTo(8.7, 9.3);
-    mark.lineTo(7.3, 9.3);
-    mark.closeSubpath();
-    mark.addEllipse(QRectF(6.9, 10.3, 2.2, 2.2));
+    // Yellow reads on red by itself at 16 px; larger copies get a dark edge.
     p.setBrush(QColor(255, 235, 0));
-    p.setPen(QPen(QColor(120, 40, 0), 0.6));
-    p.drawPath(mark);
+    if (s <= 16)
+        p.setPen(Qt::NoPen);
+    else
+        p.setPen(QPen(QColor(120, 40, 0), pixels(s, 1)));
+    p.drawPath(exclamation(s, 3.3, 9.3, 10.3));
     p.end();
 
     return save(toPalette(image), QStringLiteral("mulai-%1.png").arg(s), "PNG");
@@ -179,12 +202,19 @@ bool drawKeluar(int s)
     fill.setColorAt(0.55, QColor(220, 10, 0));
     fill.setColorAt(1, QColor(150, 0, 0));
     p.setBrush(fill);
-    p.setPen(QPen(QColor(100, 0, 0), 0.8));
-    p.drawEllipse(QRectF(0.9, 0.9, 14.2, 14.2));
+    p.setPen(QPen(QColor(100, 0, 0), pixels(s, 1)));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
 
-    p.setPen(QPen(QColor(120, 0, 0), 0.5));
+    // The bar sits on whole pixels; only larger copies can afford an edge.
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(3.25, 6.25, 9.5, 3.5));
+    if (s <= 16) {
+        p.setPen(Qt::NoPen);
+        p.drawRect(QRectF(3, 6, 10, 4));
+    } else {
+        const double e = pixels(s, 1) / 2;
+        p.setPen(QPen(QColor(120, 0, 0), pixels(s, 1)));
+        p.drawRect(QRectF(3 + e, 6 + e, 10 - 2 * e, 4 - 2 * e));
+    }
     p.end();
 
     return save(toPalette(image), QStringLiteral("keluar-%1.png").arg(s), "PNG");
@@ -197,26 +227,19 @@ bool drawBantuan(int s)
     scaleToGrid(p, s);
 
     QPolygonF triangle;
-    triangle << QPointF(0.8, 1.6) << QPointF(15.2, 1.6) << QPointF(8, 15);
+    triangle << QPointF(0.5, 1.5) << QPointF(15.5, 1.5) << QPointF(8, 15.2);
     QLinearGradient fill(QPointF(0, 1.6), QPointF(0, 15));
     fill.setColorAt(0, QColor(255, 245, 120));
     fill.setColorAt(0.5, QColor(255, 215, 0));
     fill.setColorAt(1, QColor(230, 170, 0));
     p.setBrush(fill);
-    p.setPen(QPen(QColor(140, 95, 0), 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(140, 95, 0), pixels(s, 1), Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     p.drawPolygon(triangle);
 
     // Grey mark; it sits high because the triangle narrows downwards.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(95, 95, 95));
-    QPainterPath mark;
-    mark.moveTo(7, 3.2);
-    mark.lineTo(9, 3.2);
-    mark.lineTo(8.6, 8.2);
-    mark.lineTo(7.4, 8.2);
-    mark.closeSubpath();
-    mark.addEllipse(QRectF(7.05, 9.1, 1.9, 1.9));
-    p.drawPath(mark);
+    p.drawPath(exclamation(s, 3.2, 8.2, 9.1));
     p.end();
 
     return save(toPalette(image), QStringLiteral("bantuan-%1.png").arg(s), "PNG");
@@ -246,7 +269,7 @@ bool drawDiagnosa(int s)
     fill.setColorAt(0.5, QColor(225, 205, 255));
     fill.setColorAt(1, QColor(20, 50, 220));
     p.setBrush(fill);
-    p.setPen(QPen(QColor(40, 20, 90), 0.7, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    p.setPen(QPen(QColor(40, 20, 90), pixels(s, 1), Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     p.drawPolygon(arrow);
     p.end();
 
