@@ -49,8 +49,10 @@ void Tanya::build(QWidget &window)
     place(window, look);
 
     connect(ui_->Command1, &QAbstractButton::clicked, this, &Tanya::diagnosa);
-    connect(ui_->Command2, &QAbstractButton::clicked, this,
-            [this] { handOver(screenName(tree[std::size_t(node_)].back)); });
+    if (ui_->Command2) {
+        connect(ui_->Command2, &QAbstractButton::clicked, this,
+                [this] { handOver(screenName(tree[std::size_t(node_)].back)); });
+    }
     connect(ui_->Command3, &QAbstractButton::clicked, this, [this] { handOver(QStringLiteral("Utama")); });
 }
 

@@ -47,7 +47,6 @@ void Screen::show()
     window->show();
     if (QWidget *focus = firstFocus())
         focus->setFocus(Qt::OtherFocusReason);
-    window->raise();
     window->activateWindow();
     forms_.screenOpened(*this);
 }

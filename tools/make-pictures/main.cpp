@@ -159,13 +159,20 @@ bool drawMulai(int s)
     QPainter p(&image);
     scaleToGrid(p, s);
 
-    // Uneven spikes so the burst looks like a bang rather than a gear.
-    const double outer[] = {7.8, 6.4, 7.6, 6.0, 7.9, 6.6, 7.3, 6.2, 7.8, 6.5, 7.5, 6.1};
-    const double inner[] = {4.6, 4.2, 4.8, 4.3, 4.5, 4.1, 4.7, 4.4, 4.6, 4.2, 4.8, 4.3};
-    const int spikes = 12;
+    // Uneven spikes so the burst looks like a bang rather than a gear. The
+    // 16 px copy needs fewer, deeper spikes to stay jagged at all.
+    const std::vector<double> outer = s <= 16
+        ? std::vector<double>{7.9, 6.6, 7.8, 6.4, 7.9, 6.8, 7.7, 6.5}
+        : std::vector<double>{7.8, 6.4, 7.6, 6.0, 7.9, 6.6, 7.3, 6.2, 7.8, 6.5, 7.5, 6.1};
+    const std::vector<double> inner = s <= 16
+        ? std::vector<double>{4.0, 4.3, 3.9, 4.2, 4.1, 3.9, 4.3, 4.0}
+        : std::vector<double>{4.6, 4.2, 4.8, 4.3, 4.5, 4.1, 4.7, 4.4, 4.6, 4.2, 4.8, 4.3};
+    const auto spikes = static_cast<int>(outer.size());
+    // Tilt the small burst so no spike lands on the exclamation mark.
+    const double start = -std::numbers::pi / 2 + (s <= 16 ? std::numbers::pi / spikes : 0);
     QPolygonF burst;
     for (int i = 0; i < spikes; ++i) {
-        const double a0 = (i / double(spikes)) * 2 * std::numbers::pi - std::numbers::pi / 2;
+        const double a0 = start + (i / double(spikes)) * 2 * std::numbers::pi;
         const double a1 = a0 + std::numbers::pi / spikes;
         burst << QPointF(8 + outer[i] * std::cos(a0), 8 + outer[i] * std::sin(a0))
               << QPointF(8 + inner[i] * std::cos(a1), 8 + inner[i] * std::sin(a1));
@@ -291,7 +298,7 @@ QImage leftTriangle(const TriangleColours &c)
     p.setRenderHint(QPainter::Antialiasing);
 
     QPolygonF triangle;
-    triangle << QPointF(3, 10) << QPointF(16.5, 2.5) << QPointF(16.5, 17.5);
+    triangle << QPointF(3.5, 10) << QPointF(16.5, 2.5) << QPointF(16.5, 17.5);
 
     // Lit from the upper left, so the lower edge falls into shadow.
     QLinearGradient fill(QPointF(6, 4), QPointF(14, 17));
@@ -367,19 +374,28 @@ bool drawLatar()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
-    // A chain of squares along y = 215; neighbours overlap so they interlock.
+    // A chain of squares along y = 215, big and small in turn so each pair's
+    // bars cross cleanly instead of running side by side.
     const double cy = 215;
-    const struct { double cx, size, dy; } layout[] = {
-        {58, 62, 6},   {112, 92, -4},  {178, 70, 8},  {238, 104, -2}, {308, 78, 4},
-        {372, 108, -6}, {440, 68, 6},  {500, 96, -2}, {562, 64, 5},
+    const double band = 8;
+    // Enough overlap for two bars and a gap between them; a small square
+    // must also be wide enough that its two big neighbours stay apart.
+    const double overlap = 3 * band + 4;
+    const struct { double size, dy; } layout[] = {
+        {72, 2}, {106, -3}, {70, 1}, {110, -1}, {76, 2},
+        {104, -2}, {72, 1}, {112, -2}, {74, 2},
     };
+    double width = -overlap * (std::size(layout) - 1);
+    for (const auto &l : layout)
+        width += l.size;
+    double left = 315 - width / 2; // centre of the part the window shows
     std::vector<Link> links;
     bool dark = true;
     for (const auto &l : layout) {
-        links.push_back({QRectF(l.cx - l.size / 2, cy + l.dy - l.size / 2, l.size, l.size), dark});
+        links.push_back({QRectF(left, cy + l.dy - l.size / 2, l.size, l.size), dark});
+        left += l.size - overlap;
         dark = !dark;
     }
-    const double band = 10;
 
     for (const Link &link : links)
         drawLinkRing(p, link, band);
