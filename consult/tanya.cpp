@@ -65,6 +65,9 @@ void Tanya::place(QWidget &window, const ScreenLook &look)
 
     ui_->Pert1->setObjectName(text(look.questionLabel));
     ui_->Pert1->setText(text(tree[std::size_t(node_)].question));
+    // Read out when the focus enters the answers, so the question is heard
+    // with them.
+    ui_->Frame1->setAccessibleDescription(ui_->Pert1->text());
     ui_->Pert1->setGeometry(twips(look.questionLeft, look.questionTop, look.questionWidth, 495));
     ui_->Frame1->setGeometry(twips(look.frameLeft, look.frameTop, look.frameWidth, 855));
     ui_->ya->setGeometry(twips(600, 360, 1095, 255));

@@ -3,9 +3,28 @@
 #include "runtime/forms.h"
 #include "runtime/look.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 
 namespace rt {
+namespace {
+
+// A plain top-level QWidget is a "client area" to assistive technology; a
+// screen is a window of its own, with its caption as name.
+QAccessibleInterface *formWindowAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("rt::FormWindow") || !object || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+}
+
+} // namespace
+
+FormWindow::FormWindow(QWidget *parent) : QWidget(parent)
+{
+    // Adds the factory only once, however many windows are built.
+    QAccessible::installFactory(formWindowAccessible);
+}
 
 void FormWindow::closeEvent(QCloseEvent *event)
 {
