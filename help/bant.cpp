@@ -44,11 +44,8 @@ void Bant::build(QWidget &window)
     ui_->ket1->setFont(window.font());
     for (QLabel *label : {ui_->ket1, ui_->ket2, ui_->ket3, ui_->ket4})
         rt::fillWithSystemColour(*label, highlightText);
-    for (QPushButton *button : {ui_->Command1, ui_->Command2, ui_->Command3, ui_->Command4}) {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, rt::systemColour(highlightText));
-        button->setPalette(palette);
-    }
+    for (QPushButton *button : {ui_->Command1, ui_->Command2, ui_->Command3, ui_->Command4})
+        rt::paintButtonWithSystemColour(*button, highlightText);
 
     connect(ui_->Command1, &QAbstractButton::clicked, this, &Bant::caraPenggunaan);
     connect(ui_->Command2, &QAbstractButton::clicked, this, &Bant::pembuat);
