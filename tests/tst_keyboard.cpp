@@ -170,6 +170,32 @@ private slots:
         QCOMPARE(f.forms().openScreens(), QStringList{"Utama"});
     }
 
+    // Help from the welcome screen and back: Tab and Space to "Bantuan",
+    // then the help screen's access keys.
+    void helpByKeysAlone()
+    {
+        Fixture f;
+        f.program.start();
+        STEP(waitActive(f, "Utama"));
+        for (int i = 0; i < 5 && QApplication::focusWidget() != f.control("Utama", "Command3"); ++i)
+            STEP(press(Qt::Key_Tab));
+        QCOMPARE(QApplication::focusWidget(), f.control("Utama", "Command3"));
+        STEP(press(Qt::Key_Space));
+        STEP(waitActive(f, "bant"));
+        QCOMPARE(QApplication::focusWidget(), f.control("bant", "Command4"));
+
+        auto *judul = f.control<QGroupBox>("bant", "Judul");
+        const std::pair<Qt::Key, QString> views[] = {
+            {Qt::Key_C, "Cara Pengunaan"}, {Qt::Key_P, "Pembuat"}, {Qt::Key_I, "Daftar Istilah"}};
+        for (const auto &[key, title] : views) {
+            STEP(press(QKeyCombination(Qt::AltModifier, key)));
+            QTRY_COMPARE(judul->title(), title);
+        }
+        STEP(press(QKeyCombination(Qt::AltModifier, Qt::Key_K)));
+        STEP(waitActive(f, "Utama"));
+        QCOMPARE(QApplication::focusWidget(), f.control("Utama", "Command1"));
+    }
+
     // tanya2 gives K to both back buttons: the key moves the focus between
     // them without pressing either, and Space presses the one it is on.
     void sharedAccessKeyOnlyFocuses()
@@ -200,6 +226,7 @@ private slots:
         for (int node = 0; node < 13; ++node)
             QTest::newRow(qPrintable(consult::Tanya::screenName(node))) << consult::Tanya::screenName(node);
         QTest::newRow("kes2") << "kes2";
+        QTest::newRow("bant") << "bant";
     }
     void tabReachesEveryControl()
     {
