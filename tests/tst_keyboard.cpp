@@ -265,6 +265,7 @@ private slots:
         QTest::newRow("registration, Escape") << registration << "Esc" << int(rt::AnswerNo);
         QTest::newRow("registration, Space") << registration << "Space" << int(rt::AnswerNo);
         QTest::newRow("registration, Shift+Tab, Enter") << registration << "Shift+Tab, Return" << int(rt::AnswerYes);
+        QTest::newRow("registration, Tab, Enter") << registration << "Tab, Return" << int(rt::AnswerYes);
         QTest::newRow("registration, Tab, Space") << registration << "Tab, Space" << int(rt::AnswerYes);
         QTest::newRow("registration, Alt+Y") << registration << "Alt+Y" << int(rt::AnswerYes);
         QTest::newRow("no answer, Enter") << noAnswer << "Return" << int(rt::AnswerOk);
