@@ -78,10 +78,10 @@ void Tanya::place(QWidget &window, const ScreenLook &look)
     } else {
         ui_->Command2->setGeometry(twips(look.kembaliLeft, look.buttonsTop, 1455, 615));
         ui_->Command2->setText(text(look.kembaliCaption));
-        ui_->Command2->setIcon(rt::picture(QStringLiteral(":/assets/kembali.jpg")));
+        ui_->Command2->setIcon(rt::pictureIcon(QStringLiteral(":/assets/kembali.jpg")));
     }
     ui_->Command1->setIcon(rt::icon(QStringLiteral("diagnosa")));
-    ui_->Command3->setIcon(rt::picture(QStringLiteral(":/assets/awal.jpg")));
+    ui_->Command3->setIcon(rt::pictureIcon(QStringLiteral(":/assets/awal.jpg")));
 
     // The one screen with a font of its own; the controls below that have
     // none take the screen's font, not that of the frame around them.
