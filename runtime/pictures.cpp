@@ -1,10 +1,31 @@
 #include "runtime/pictures.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QPixmapCache>
+#include <QHash>
 
 namespace rt {
 namespace {
+
+// Pictures and icons are decoded and made once, and held here rather than in
+// the pixmap cache, which the style fills with pieces of every window built
+// and which may drop them. An icon made anew would also leave its own scaled
+// and state images in that cache each time a new window paints it.
+template <typename T>
+QHash<QString, T> &shared()
+{
+    static QHash<QString, T> cache;
+    static bool clearedAtExit = false;
+    if (!clearedAtExit) {
+        // Pixmaps must go before the application does.
+        qAddPostRoutine([] {
+            cache.clear();
+            clearedAtExit = false;
+        });
+        clearedAtExit = true;
+    }
+    return cache;
+}
 
 QString doubleSized(const QString &resourcePath)
 {
@@ -16,48 +37,58 @@ QString doubleSized(const QString &resourcePath)
 
 QPixmap picture(const QString &resourcePath)
 {
-    QPixmap pixmap;
-    if (!QPixmapCache::find(resourcePath, &pixmap)) {
-        pixmap.load(resourcePath);
-        QPixmapCache::insert(resourcePath, pixmap);
-    }
-    return pixmap;
+    auto &pictures = shared<QPixmap>();
+    auto found = pictures.find(resourcePath);
+    if (found == pictures.end())
+        found = pictures.insert(resourcePath, QPixmap(resourcePath));
+    return *found;
 }
 
 QPixmap picture(const QString &resourcePath, qreal devicePixelRatio)
 {
     const QString sharpPath = doubleSized(resourcePath);
-    if (devicePixelRatio > 1.0 && QFile::exists(sharpPath)) {
-        // Cached with its ratio set, so each window does not copy it anew.
-        const QString key = sharpPath + QStringLiteral("#ratio2");
-        QPixmap sharp;
-        if (!QPixmapCache::find(key, &sharp)) {
-            sharp.load(sharpPath);
-            sharp.setDevicePixelRatio(2.0);
-            QPixmapCache::insert(key, sharp);
-        }
-        return sharp;
+    if (devicePixelRatio <= 1.0 || !QFile::exists(sharpPath))
+        return picture(resourcePath);
+    // Held with its ratio set, so each window does not copy it anew.
+    auto &pictures = shared<QPixmap>();
+    const QString key = sharpPath + QStringLiteral("#ratio2");
+    auto found = pictures.find(key);
+    if (found == pictures.end()) {
+        QPixmap sharp(sharpPath);
+        sharp.setDevicePixelRatio(2.0);
+        found = pictures.insert(key, sharp);
     }
-    return picture(resourcePath);
+    return *found;
 }
 
 QIcon icon(const QString &name)
 {
-    QIcon result;
-    for (int size : {16, 32, 48, 256}) {
-        const QString path = QStringLiteral(":/assets/%1-%2.png").arg(name).arg(size);
-        if (size <= 32 || QFile::exists(path))
-            result.addPixmap(picture(path));
+    auto &icons = shared<QIcon>();
+    auto found = icons.find(name);
+    if (found == icons.end()) {
+        QIcon made;
+        for (int size : {16, 32, 48, 256}) {
+            const QString path = QStringLiteral(":/assets/%1-%2.png").arg(name).arg(size);
+            if (size <= 32 || QFile::exists(path))
+                made.addPixmap(picture(path));
+        }
+        found = icons.insert(name, made);
     }
-    return result;
+    return *found;
 }
 
 QIcon pictureIcon(const QString &resourcePath)
 {
-    QIcon result(picture(resourcePath));
-    if (QFile::exists(doubleSized(resourcePath)))
-        result.addPixmap(picture(doubleSized(resourcePath)));
-    return result;
+    auto &icons = shared<QIcon>();
+    const QString key = QStringLiteral("picture:") + resourcePath;
+    auto found = icons.find(key);
+    if (found == icons.end()) {
+        QIcon made(picture(resourcePath));
+        if (QFile::exists(doubleSized(resourcePath)))
+            made.addPixmap(picture(doubleSized(resourcePath)));
+        found = icons.insert(key, made);
+    }
+    return *found;
 }
 
 } // namespace rt

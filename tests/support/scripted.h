@@ -13,6 +13,18 @@
 
 #include <functional>
 
+// The offscreen platform warns each time a window is raised that it cannot;
+// long runs would drown in it.
+inline void ignoreOffscreenRaise()
+{
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (type == QtWarningMsg && message.contains(QLatin1String("does not support raise()")))
+            return;
+        previous(type, context, message);
+    });
+}
+
 // A platform whose boxes answer from a script and whose clock is set by the
 // test. Every box shown is recorded, so tests can check what the user saw.
 class ScriptedPlatform final : public rt::Platform
