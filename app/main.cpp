@@ -37,6 +37,8 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("konsultasi-tht"));
+    // Docks and Wayland compositors find the icon through the desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KTHT_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
 
     rt::DesktopPlatform platform;

@@ -24,9 +24,11 @@ void Utama::build(QWidget &window)
     window.setWindowIcon(rt::icon(QStringLiteral("salib")));
 
     // The background picture, unscaled from the top-left corner; it is larger
-    // than the client area, so it covers it whole.
+    // than the client area, so it covers it whole. A scaled display gets the
+    // copy drawn at twice the size, which covers the same area.
     QPalette palette = window.palette();
-    palette.setBrush(QPalette::Window, QBrush(rt::picture(QStringLiteral(":/assets/latar.jpg"))));
+    palette.setBrush(QPalette::Window,
+                     QBrush(rt::picture(QStringLiteral(":/assets/latar.jpg"), window.devicePixelRatioF())));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
 

@@ -3,6 +3,7 @@
 #include "consult/screens.h"
 #include "runtime/forms.h"
 #include "runtime/look.h"
+#include "runtime/text.h"
 #include "runtime/messagebox.h"
 #include "runtime/pictures.h"
 #include "runtime/platform.h"
@@ -11,11 +12,6 @@
 
 namespace consult {
 namespace {
-
-QString text(std::string_view view)
-{
-    return QString::fromLatin1(view.data(), qsizetype(view.size()));
-}
 
 QRect twips(int left, int top, int width, int height)
 {
@@ -58,26 +54,29 @@ void Tanya::build(QWidget &window)
 
 void Tanya::place(QWidget &window, const ScreenLook &look)
 {
-    window.setWindowTitle(text(look.caption));
+    window.setWindowTitle(rt::fromView(look.caption));
     rt::applyWindowKind(window,
                         look.kind == Kind::Tool ? rt::WindowKind::Tool : rt::WindowKind::Resizable,
                         rt::pxSize(look.clientWidth, look.clientHeight));
 
-    ui_->Pert1->setObjectName(text(look.questionLabel));
-    ui_->Pert1->setText(text(tree[std::size_t(node_)].question));
+    ui_->Pert1->setObjectName(rt::fromView(look.questionLabel));
+    ui_->Pert1->setText(rt::fromView(tree[std::size_t(node_)].question));
+    // Read out when the focus enters the answers, so the question is heard
+    // with them.
+    ui_->Frame1->setAccessibleDescription(ui_->Pert1->text());
     ui_->Pert1->setGeometry(twips(look.questionLeft, look.questionTop, look.questionWidth, 495));
     ui_->Frame1->setGeometry(twips(look.frameLeft, look.frameTop, look.frameWidth, 855));
     ui_->ya->setGeometry(twips(600, 360, 1095, 255));
     ui_->tidak->setGeometry(twips(look.tidakLeft, 360, look.tidakWidth, 255));
     ui_->Command1->setGeometry(twips(look.diagnosaLeft, look.buttonsTop, 1335, 615));
     ui_->Command3->setGeometry(twips(look.awalLeft, look.buttonsTop, look.awalWidth, 615));
-    ui_->Command3->setText(text(look.awalCaption));
+    ui_->Command3->setText(rt::fromView(look.awalCaption));
     if (look.kembaliLeft == noButton) {
         delete ui_->Command2;
         ui_->Command2 = nullptr;
     } else {
         ui_->Command2->setGeometry(twips(look.kembaliLeft, look.buttonsTop, 1455, 615));
-        ui_->Command2->setText(text(look.kembaliCaption));
+        ui_->Command2->setText(rt::fromView(look.kembaliCaption));
         ui_->Command2->setIcon(rt::pictureIcon(QStringLiteral(":/assets/kembali.jpg")));
     }
     ui_->Command1->setIcon(rt::icon(QStringLiteral("diagnosa")));
@@ -107,11 +106,8 @@ void Tanya::place(QWidget &window, const ScreenLook &look)
     if (node_ == 10) {
         for (QWidget *part : QList<QWidget *>{&window, ui_->Pert1, ui_->Frame1, ui_->ya, ui_->tidak})
             rt::fillWithSystemColour(*part, highlightText);
-        for (QWidget *control : usingScreenFont) {
-            QPalette palette = control->palette();
-            palette.setColor(QPalette::Button, rt::systemColour(highlightText));
-            control->setPalette(palette);
-        }
+        for (QWidget *control : usingScreenFont)
+            rt::paintButtonWithSystemColour(*control, highlightText);
     }
     if (node_ == 0 || node_ == 1) {
         rt::fillWithSystemColour(*ui_->ya, highlightText);
@@ -124,7 +120,7 @@ void Tanya::place(QWidget &window, const ScreenLook &look)
     for (std::string_view name : look.focusOrder) {
         if (name.empty())
             continue;
-        auto *control = window.findChild<QWidget *>(text(name));
+        auto *control = window.findChild<QWidget *>(rt::fromView(name));
         if (!control)
             continue;
         if (previous)
@@ -167,7 +163,7 @@ void Tanya::carryOut(const Outcome &outcome)
         break;
     case Outcome::Conclusion:
         // Written before the result screen opens: it reads the code as it loads.
-        record().setStatus(text(outcome.code));
+        record().setStatus(rt::fromView(outcome.code));
         handOver(QStringLiteral("kes2"));
         break;
     case Outcome::DeadEnd:

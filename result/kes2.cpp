@@ -4,6 +4,7 @@
 #include "result/report.h"
 #include "runtime/forms.h"
 #include "runtime/look.h"
+#include "runtime/text.h"
 #include "runtime/platform.h"
 #include "runtime/record.h"
 #include "ui_kes2.h"
@@ -15,11 +16,6 @@ namespace {
 
 constexpr int highlightText = 14;
 constexpr int infoBackground = 24;
-
-QString text(std::string_view view)
-{
-    return QString::fromLatin1(view.data(), qsizetype(view.size()));
-}
 
 } // namespace
 
@@ -36,11 +32,8 @@ void Kes2::build(QWidget &window)
     rt::fillWithSystemColour(*ui_->diag, highlightText);
     for (QWidget *label : {ui_->Label2, ui_->names, ui_->ket})
         rt::fillWithSystemColour(*label, infoBackground);
-    for (QWidget *button : {ui_->Command1, ui_->Command2}) {
-        QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, rt::systemColour(highlightText));
-        button->setPalette(palette);
-    }
+    for (QWidget *button : {ui_->Command1, ui_->Command2})
+        rt::paintButtonWithSystemColour(*button, highlightText);
     shownCode_.clear();
 
     connect(ui_->Command1, &QAbstractButton::clicked, this, [this] { handOver(QStringLiteral("Utama")); });
@@ -52,11 +45,11 @@ void Kes2::load()
     // One test a row, each reading the code afresh; at most one matches.
     for (const Conclusion &row : conclusions) {
         const QString code = record().status();
-        if (code != text(row.code))
+        if (code != rt::fromView(row.code))
             continue;
         ui_->names->setText(record().namas());
-        ui_->diag->setTitle(text(row.disease));
-        ui_->ket->setText(text(row.advice));
+        ui_->diag->setTitle(rt::fromView(row.disease));
+        ui_->ket->setText(rt::fromView(row.advice));
         shownCode_ = code;
     }
 }

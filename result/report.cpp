@@ -1,6 +1,7 @@
 #include "result/report.h"
 
 #include "consult/tree.h"
+#include "runtime/text.h"
 
 #include <QPrinter>
 #include <QTextBlock>
@@ -11,11 +12,6 @@
 
 namespace result {
 namespace {
-
-QString text(std::string_view view)
-{
-    return QString::fromLatin1(view.data(), qsizetype(view.size()));
-}
 
 QTextCharFormat face(double points, bool bold)
 {
@@ -62,7 +58,7 @@ void layOut(QTextDocument &document, const Report &report)
         return;
     paragraph(cursor, QStringLiteral("Jawaban"), face(12, true), 16);
     for (const consult::Step &step : path) {
-        const QString question = text(consult::tree[std::size_t(step.node)].question).trimmed();
+        const QString question = rt::fromView(consult::tree[std::size_t(step.node)].question).trimmed();
         paragraph(cursor, question + QStringLiteral("  "), body, 2);
         cursor.insertText(step.answer == consult::Answer::Ya ? QStringLiteral("Ya") : QStringLiteral("Tidak"), strong);
     }

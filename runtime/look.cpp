@@ -65,6 +65,13 @@ void fillWithSystemColour(QWidget &widget, int index)
     widget.setAutoFillBackground(true);
 }
 
+void paintButtonWithSystemColour(QWidget &button, int index)
+{
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::Button, systemColour(index));
+    button.setPalette(palette);
+}
+
 void installFontStandIns()
 {
     // Chosen by width: Liberation Sans keeps the metrics of the narrow

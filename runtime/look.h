@@ -32,6 +32,8 @@ QColor systemColour(int index);
 
 // Paints a widget's background in a system colour, following the palette.
 void fillWithSystemColour(QWidget &widget, int index);
+// Gives a button's face a system colour.
+void paintButtonWithSystemColour(QWidget &button, int index);
 
 // Maps the font faces the screens are designed with to installed faces of
 // about the same width, so captions fit their fixed-size controls.

@@ -1,6 +1,7 @@
 #include "runtime/pictures.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 
 namespace rt {
@@ -26,6 +27,12 @@ QHash<QString, T> &shared()
     return cache;
 }
 
+QString doubleSized(const QString &resourcePath)
+{
+    const qsizetype dot = resourcePath.lastIndexOf(QLatin1Char('.'));
+    return resourcePath.left(dot) + QStringLiteral("@2x") + resourcePath.mid(dot);
+}
+
 } // namespace
 
 QPixmap picture(const QString &resourcePath)
@@ -37,14 +44,34 @@ QPixmap picture(const QString &resourcePath)
     return *found;
 }
 
+QPixmap picture(const QString &resourcePath, qreal devicePixelRatio)
+{
+    const QString sharpPath = doubleSized(resourcePath);
+    if (devicePixelRatio <= 1.0 || !QFile::exists(sharpPath))
+        return picture(resourcePath);
+    // Held with its ratio set, so each window does not copy it anew.
+    auto &pictures = shared<QPixmap>();
+    const QString key = sharpPath + QStringLiteral("#ratio2");
+    auto found = pictures.find(key);
+    if (found == pictures.end()) {
+        QPixmap sharp(sharpPath);
+        sharp.setDevicePixelRatio(2.0);
+        found = pictures.insert(key, sharp);
+    }
+    return *found;
+}
+
 QIcon icon(const QString &name)
 {
     auto &icons = shared<QIcon>();
     auto found = icons.find(name);
     if (found == icons.end()) {
         QIcon made;
-        for (int size : {16, 32})
-            made.addPixmap(picture(QStringLiteral(":/assets/%1-%2.png").arg(name).arg(size)));
+        for (int size : {16, 32, 48, 256}) {
+            const QString path = QStringLiteral(":/assets/%1-%2.png").arg(name).arg(size);
+            if (size <= 32 || QFile::exists(path))
+                made.addPixmap(picture(path));
+        }
         found = icons.insert(name, made);
     }
     return *found;
@@ -55,8 +82,12 @@ QIcon pictureIcon(const QString &resourcePath)
     auto &icons = shared<QIcon>();
     const QString key = QStringLiteral("picture:") + resourcePath;
     auto found = icons.find(key);
-    if (found == icons.end())
-        found = icons.insert(key, QIcon(picture(resourcePath)));
+    if (found == icons.end()) {
+        QIcon made(picture(resourcePath));
+        if (QFile::exists(doubleSized(resourcePath)))
+            made.addPixmap(picture(doubleSized(resourcePath)));
+        found = icons.insert(key, made);
+    }
     return *found;
 }
 

@@ -9,11 +9,17 @@ namespace rt {
 // A picture compiled into the program, decoded once and shared after that.
 QPixmap picture(const QString &resourcePath);
 
-// An icon with its 16 x 16 and 32 x 32 images, ":/assets/<name>-16.png" and
-// ":/assets/<name>-32.png"; made once and shared.
+// The picture as drawn for a display of the given pixel ratio: where the
+// ratio calls for it and there is one, the copy at twice the size
+// ("<name>@2x.<suffix>"), marked so that it covers the same area.
+QPixmap picture(const QString &resourcePath, qreal devicePixelRatio);
+
+// An icon with every image drawn of it: ":/assets/<name>-16.png" and -32,
+// and -48 and -256 where they exist (the window icon).
 QIcon icon(const QString &name);
 
-// A picture as a button icon; made once and shared.
+// A picture as a button's icon, with its copy at twice the size where there
+// is one, so a scaled display shows it sharp.
 QIcon pictureIcon(const QString &resourcePath);
 
 } // namespace rt

@@ -35,30 +35,53 @@ QMessageBox::Icon messageIcon(BoxIcon icon)
 
 } // namespace
 
-int DesktopPlatform::messageBox(QWidget *parent, const QString &prompt, int style,
-                                const QString &title)
+std::unique_ptr<QMessageBox> DesktopPlatform::makeMessageBox(QWidget *parent, const QString &prompt, int style,
+                                                            const QString &title)
 {
     const BoxLook look = boxLook(style);
-    QMessageBox box(messageIcon(look.icon), title, prompt, QMessageBox::NoButton, parent);
-    box.setTextFormat(Qt::PlainText);
+    auto box = std::make_unique<QMessageBox>(messageIcon(look.icon), title, prompt, QMessageBox::NoButton, parent);
+    box->setTextFormat(Qt::PlainText);
     for (int answer : look.buttons)
-        box.addButton(standardButton(answer));
-    box.setDefaultButton(standardButton(look.defaultAnswer));
-    box.setEscapeButton(standardButton(look.escapeAnswer));
-    box.exec();
+        box->addButton(standardButton(answer));
+    // Enter presses the preselected button, Escape the escape button.
+    box->setDefaultButton(standardButton(look.defaultAnswer));
+    box->setEscapeButton(standardButton(look.escapeAnswer));
+    return box;
+}
+
+int DesktopPlatform::answerOf(const QMessageBox &box, int style)
+{
+    const BoxLook look = boxLook(style);
     const auto *clicked = box.clickedButton();
     for (int answer : look.buttons) {
-        if (clicked == box.button(standardButton(answer)))
+        if (clicked && clicked == box.button(standardButton(answer)))
             return answer;
     }
     return look.escapeAnswer;
 }
 
+int DesktopPlatform::messageBox(QWidget *parent, const QString &prompt, int style, const QString &title)
+{
+    const auto box = makeMessageBox(parent, prompt, style, title);
+    box->exec();
+    return answerOf(*box, style);
+}
+
+std::unique_ptr<QInputDialog> DesktopPlatform::makeInputBox(QWidget *parent, const QString &prompt,
+                                                           const QString &title)
+{
+    auto box = std::make_unique<QInputDialog>(parent);
+    box->setInputMode(QInputDialog::TextInput);
+    box->setWindowTitle(title);
+    box->setLabelText(prompt);
+    box->setTextValue(QString());
+    return box;
+}
+
 QString DesktopPlatform::inputBox(QWidget *parent, const QString &prompt, const QString &title)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
-    return ok ? text : QString();
+    const auto box = makeInputBox(parent, prompt, title);
+    return box->exec() == QDialog::Accepted ? box->textValue() : QString();
 }
 
 bool DesktopPlatform::printDialog(QWidget *parent, QPrinter &printer)

@@ -3,7 +3,11 @@
 #include <QString>
 #include <QTime>
 
+#include <memory>
+
+class QInputDialog;
 class QLocale;
+class QMessageBox;
 class QPrinter;
 class QWidget;
 
@@ -33,6 +37,16 @@ public:
     QString inputBox(QWidget *parent, const QString &prompt, const QString &title) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     QTime currentTime() override;
+
+    // The boxes as the methods above show them, built but not yet run, so a
+    // test can show one and check what the keys do with it.
+    static std::unique_ptr<QMessageBox> makeMessageBox(QWidget *parent, const QString &prompt, int style,
+                                                       const QString &title);
+    // The answer of the button that closed the box; the escape answer when
+    // the box was closed otherwise.
+    static int answerOf(const QMessageBox &box, int style);
+    static std::unique_ptr<QInputDialog> makeInputBox(QWidget *parent, const QString &prompt,
+                                                      const QString &title);
 };
 
 // The time of day in the locale's long time format, without a time-zone name.

@@ -3,9 +3,61 @@
 #include "runtime/forms.h"
 #include "runtime/look.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 
 namespace rt {
+namespace {
+
+// A screen as assistive technology sees it: a window, named by its caption
+// (a plain top-level QWidget would pass for a client area), offering only the
+// controls inside its client area. A screen may keep texts in labels below
+// it, which no user sees and none should hear.
+class FormWindowAccessible final : public QAccessibleWidget
+{
+public:
+    explicit FormWindowAccessible(QWidget *window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return int(shown().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QWidget *> children = shown();
+        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children[index])
+                                                     : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(shown().indexOf(qobject_cast<QWidget *>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget *> shown() const
+    {
+        QList<QWidget *> children;
+        const QRect clientArea = widget()->rect();
+        for (QObject *object : widget()->children()) {
+            auto *child = qobject_cast<QWidget *>(object);
+            if (child && !child->isWindow() && child->geometry().intersects(clientArea))
+                children << child;
+        }
+        return children;
+    }
+};
+
+QAccessibleInterface *formWindowAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("rt::FormWindow") || !object || !object->isWidgetType())
+        return nullptr;
+    return new FormWindowAccessible(static_cast<QWidget *>(object));
+}
+
+} // namespace
+
+FormWindow::FormWindow(QWidget *parent) : QWidget(parent)
+{
+    // Adds the factory only once, however many windows are built.
+    QAccessible::installFactory(formWindowAccessible);
+}
 
 void FormWindow::closeEvent(QCloseEvent *event)
 {

@@ -17,7 +17,7 @@ class FormWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    explicit FormWindow(QWidget *parent = nullptr) : QWidget(parent) {}
+    explicit FormWindow(QWidget *parent = nullptr);
 
 signals:
     void closedByUser();

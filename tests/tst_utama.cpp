@@ -194,6 +194,19 @@ private slots:
         QCOMPARE(f.window("Utama")->focusWidget(), f.control("Utama", "Command1"));
     }
 
+    void bantuanHandsOverToHelp()
+    {
+        Fixture f;
+        f.program.start();
+        tick(f);
+        QVERIFY(f.click("Utama", "Command3"));
+        QCOMPARE(f.forms().openScreens(), QStringList{"bant"});
+        QVERIFY(!f.forms().hasRecord());
+        QVERIFY(f.click("bant", "Command3"));
+        QCOMPARE(f.forms().openScreens(), QStringList{"Utama"});
+        QCOMPARE(f.control<QLabel>("Utama", "jam")->text(), QString());
+    }
+
     void keluarEndsAtOnce()
     {
         Fixture f;

@@ -290,12 +290,23 @@ struct TriangleColours
     QColor light, mid, dark, outline;
 };
 
-QImage leftTriangle(const TriangleColours &c)
+// The file name of a picture drawn at `scale` times its size: "@2x" before
+// the suffix, as Qt names the copies for high-density displays.
+QString scaled(const QString &name, int scale)
 {
-    QImage image(20, 20, QImage::Format_RGB32);
+    if (scale == 1)
+        return name;
+    const qsizetype dot = name.lastIndexOf('.');
+    return name.left(dot) + QStringLiteral("@%1x").arg(scale) + name.mid(dot);
+}
+
+QImage leftTriangle(const TriangleColours &c, int scale)
+{
+    QImage image(20 * scale, 20 * scale, QImage::Format_RGB32);
     image.fill(QColor(250, 250, 248));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
 
     QPolygonF triangle;
     triangle << QPointF(3.5, 10) << QPointF(16.5, 2.5) << QPointF(16.5, 17.5);
@@ -312,18 +323,18 @@ QImage leftTriangle(const TriangleColours &c)
     return image;
 }
 
-bool drawKembali()
+bool drawKembali(int scale)
 {
     const TriangleColours orange{QColor(255, 190, 120), QColor(245, 100, 30),
                                  QColor(180, 40, 0), QColor(80, 20, 0)};
-    return save(leftTriangle(orange), QStringLiteral("kembali.jpg"), "JPEG", 95);
+    return save(leftTriangle(orange, scale), scaled(QStringLiteral("kembali.jpg"), scale), "JPEG", 95);
 }
 
-bool drawAwal()
+bool drawAwal(int scale)
 {
     const TriangleColours grey{QColor(235, 235, 235), QColor(175, 175, 175),
                                QColor(115, 115, 115), QColor(55, 55, 55)};
-    return save(leftTriangle(grey), QStringLiteral("awal.jpg"), "JPEG", 95);
+    return save(leftTriangle(grey, scale), scaled(QStringLiteral("awal.jpg"), scale), "JPEG", 95);
 }
 
 // --- main window background ------------------------------------------------
@@ -367,12 +378,13 @@ void drawLinkRing(QPainter &p, const Link &link, double band)
     p.restore();
 }
 
-bool drawLatar()
+bool drawLatar(int scale)
 {
-    QImage image(640, 480, QImage::Format_RGB32);
+    QImage image(640 * scale, 480 * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
 
     // A chain of squares along y = 215, big and small in turn so each pair's
     // bars cross cleanly instead of running side by side.
@@ -421,6 +433,10 @@ bool drawLatar()
     p.drawLine(QPointF(212, 290), QPointF(640, 290));
     p.end();
 
+    // The copy for high-density displays has no weight to keep to.
+    if (scale != 1)
+        return save(image, scaled(QStringLiteral("latar.jpg"), scale), "JPEG", 90);
+
     // Pick the quality that lands the file nearest its intended weight.
     const qsizetype target = 29 * 1024;
     int best = 75;
@@ -467,8 +483,12 @@ int main(int argc, char **argv)
         ok &= drawBantuan(s);
         ok &= drawDiagnosa(s);
     }
-    ok &= drawKembali();
-    ok &= drawAwal();
-    ok &= drawLatar();
+    // The pictures that are not icons come at twice the size as well, for
+    // displays scaled to 200 %.
+    for (int scale : {1, 2}) {
+        ok &= drawKembali(scale);
+        ok &= drawAwal(scale);
+        ok &= drawLatar(scale);
+    }
     return ok ? 0 : 1;
 }
