@@ -13,6 +13,23 @@ namespace consult {
 
 enum class Kind { Tool, Resizable };
 
+// Fonts and colours, where a few screens depart from the shared layout.
+struct Style
+{
+    double screenPoints = 8.25;          // the screen's own font: MS Sans Serif
+    bool screenBold = false;
+    bool controlsTakeScreenFont = false; // options and buttons have no font of their own
+    double framePoints = 12;
+    bool highlightScreen = false;        // screen and controls in the highlight-text colour
+    bool highlightOptions = false;       // the two options in the highlight-text colour
+};
+
+inline constexpr Style plain{};
+inline constexpr Style firstScreen{8.25, false, true, 12, false, true};
+inline constexpr Style boldScreen{9.75, true, true, 12, false, true};
+inline constexpr Style highlighted{8.25, false, false, 12, true, false};
+inline constexpr Style smallFrame{8.25, false, false, 9.75, false, false};
+
 struct ScreenLook
 {
     std::string_view caption;
@@ -29,6 +46,7 @@ struct ScreenLook
     std::string_view kembaliCaption;
     std::string_view awalCaption;
     std::array<std::string_view, 5> focusOrder;  // by tab index; empty names unused
+    Style style = plain;
 };
 
 constexpr int noButton = -1;
@@ -39,31 +57,31 @@ inline constexpr std::string_view awal = "Kembali Ke &Awal";
 // clang-format off
 inline constexpr std::array<ScreenLook, 13> looks{{
     {"Pertanyaan Awal", 6450, 3960, Kind::Tool,      "Pert1", 120, 480, 6135, 1080, 1320, 4095, 2280, 1215, 2640, 1440, noButton, 3120, 2055, {}, awal,
-     {"Command3", "Command1", "tidak", "ya", ""}},
+     {"Command3", "Command1", "tidak", "ya", ""}, firstScreen},
     {"Pertanyaan1",     6120, 3690, Kind::Tool,      "Pert1", 120, 480, 5895,  840, 1320, 4095, 2280, 1215, 2640,  600, 2160, 3840, 2055, kembali, awal,
-     {"ya", "tidak", "Command1", "Command3", "Command2"}},
+     {"ya", "tidak", "Command1", "Command3", "Command2"}, boldScreen},
     {"Pertanyaan2",     6105, 3690, Kind::Tool,      "PERT2", 120, 480, 5895,  720, 1320, 4575, 2520,  975, 2640,  480, 2040, 3720, 1935, kembali, "&Kembali Ke Awal",
-     {"Command1", "tidak", "ya", "Command2", "Command3"}},
+     {"Command1", "tidak", "ya", "Command2", "Command3"}, plain},
     {"Pertanyaan3",     6165, 3705, Kind::Tool,      "PERT2", 120, 480, 5895,  840, 1320, 4455, 2520,  975, 2640,  480, 2040, 3720, 1935, "Kembali", "Kembali Ke Awal",
-     {"Command1", "ya", "tidak", "Command2", "Command3"}},
+     {"Command1", "ya", "tidak", "Command2", "Command3"}, plain},
     {"Pertanyaan4",     6300, 3780, Kind::Resizable, "PERT2", 240, 600, 5895, 1080, 1440, 4095, 2280, 1215, 2760,  480, 2040, 3720, 2055, kembali, awal,
-     {"tidak", "ya", "Command3", "Command2", "Command1"}},
+     {"tidak", "ya", "Command3", "Command2", "Command1"}, plain},
     {"Pertanyaan5",     6675, 3660, Kind::Resizable, "PERT2", 240, 240, 5895, 1560, 1320, 3735, 2520,  975, 2640,  960, 2400, 3960, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}},
+     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
     {"Pertanyaan6",     6600, 3795, Kind::Tool,      "PERT2", 120, 360, 5895, 1200, 1440, 3735, 2520,  975, 2880,  840, 2280, 3840, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}},
+     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
     {"Pertanyaan5",     6510, 3870, Kind::Tool,      "PERT2", 360, 360, 5895, 1200, 1320, 3735, 2520,  975, 2640,  720, 2160, 3720, 2055, kembali, awal,
-     {"Command1", "Command2", "Command3", "tidak", "ya"}},
+     {"Command1", "Command2", "Command3", "tidak", "ya"}, plain},
     {"Pertanyaan6",     6510, 3870, Kind::Tool,      "PERT2", 240, 240, 5895, 1200, 1080, 3735, 2520,  975, 2640,  720, 2160, 3720, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}},
+     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
     {"Pertanyaan4",     6525, 3990, Kind::Tool,      "PERT2", 120, 360, 5895, 1440, 1320, 3735, 2520,  975, 2880,  720, 2160, 3720, 2055, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}},
+     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
     {"Pertanyaan5",     6525, 3900, Kind::Tool,      "PERT2", 360, 360, 5895, 1320, 1320, 3735, 2520,  975, 2880,  720, 2160, 3720, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}},
+     {"Command1", "Command2", "Command3", "ya", "tidak"}, highlighted},
     {"Pertanyaan6",     6540, 3870, Kind::Tool,      "PERT2", 120, 240, 5895, 1320, 1200, 3735, 2520,  975, 2640,  840, 2280, 3840, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}},
+     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
     {"Pertanyaan5",     6405, 3495, Kind::Tool,      "PERT2", 240, 120, 5895, 1200, 1200, 3735, 2520,  975, 2520,  600, 2040, 3600, 2055, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}},
+     {"Command1", "Command2", "Command3", "ya", "tidak"}, smallFrame},
 }};
 // clang-format on
 

@@ -82,34 +82,32 @@ void Tanya::place(QWidget &window, const ScreenLook &look)
     ui_->Command1->setIcon(rt::icon(QStringLiteral("diagnosa")));
     ui_->Command3->setIcon(rt::pictureIcon(QStringLiteral(":/assets/awal.jpg")));
 
-    // The one screen with a font of its own; the controls below that have
-    // none take the screen's font, not that of the frame around them.
+    // Where the screen has a font of its own, the controls without one take
+    // it, not that of the frame around them as Qt would have it.
+    const Style &style = look.style;
     QList<QWidget *> usingScreenFont = {ui_->ya, ui_->tidak, ui_->Command1, ui_->Command3};
     if (ui_->Command2)
         usingScreenFont << ui_->Command2;
-    if (node_ == 1) {
-        window.setProperty("pointSizeF", 9.75);
-        QFont font = window.font();
-        font.setBold(true);
-        window.setFont(font);
+    const auto takeScreenFont = [&style](QWidget &widget) {
+        QFont font = widget.font();
+        font.setBold(style.screenBold);
+        widget.setFont(font);
+        widget.setProperty("pointSizeF", style.screenPoints);
+    };
+    takeScreenFont(window);
+    if (style.controlsTakeScreenFont) {
+        for (QWidget *control : usingScreenFont)
+            takeScreenFont(*control);
     }
-    if (node_ == 12)
-        ui_->Frame1->setProperty("pointSizeF", 9.75);
-    rt::applyDesignFonts(window);
-    if (node_ == 0 || node_ == 1) {
-        for (QWidget *control : usingScreenFont) {
-            control->setProperty("pointSizeF", QVariant());
-            control->setFont(window.font());
-        }
-    }
+    ui_->Frame1->setProperty("pointSizeF", style.framePoints);
 
-    if (node_ == 10) {
+    if (style.highlightScreen) {
         for (QWidget *part : QList<QWidget *>{&window, ui_->Pert1, ui_->Frame1, ui_->ya, ui_->tidak})
             rt::fillWithSystemColour(*part, highlightText);
         for (QWidget *control : usingScreenFont)
             rt::paintButtonWithSystemColour(*control, highlightText);
     }
-    if (node_ == 0 || node_ == 1) {
+    if (style.highlightOptions) {
         rt::fillWithSystemColour(*ui_->ya, highlightText);
         rt::fillWithSystemColour(*ui_->tidak, highlightText);
     }

@@ -6,7 +6,10 @@
 
 namespace rt {
 
-Forms::Forms(Platform &platform, QObject *parent) : QObject(parent), platform_(platform) {}
+Forms::Forms(Platform &platform, QObject *parent) : QObject(parent), platform_(platform)
+{
+    installFormWindowAccessibility();
+}
 
 Forms::~Forms()
 {

@@ -46,16 +46,20 @@ QPixmap picture(const QString &resourcePath)
 
 QPixmap picture(const QString &resourcePath, qreal devicePixelRatio)
 {
-    const QString sharpPath = doubleSized(resourcePath);
-    if (devicePixelRatio <= 1.0 || !QFile::exists(sharpPath))
+    if (devicePixelRatio <= 1.0)
         return picture(resourcePath);
-    // Held with its ratio set, so each window does not copy it anew.
+    // Held with its ratio set, so each window does not copy it anew; where
+    // there is no sharper copy, the plain picture is held under the key.
     auto &pictures = shared<QPixmap>();
-    const QString key = sharpPath + QStringLiteral("#ratio2");
+    const QString key = resourcePath + QStringLiteral("#ratio2");
     auto found = pictures.find(key);
     if (found == pictures.end()) {
-        QPixmap sharp(sharpPath);
-        sharp.setDevicePixelRatio(2.0);
+        const QString sharpPath = doubleSized(resourcePath);
+        QPixmap sharp = picture(resourcePath);
+        if (QFile::exists(sharpPath)) {
+            sharp = QPixmap(sharpPath);
+            sharp.setDevicePixelRatio(2.0);
+        }
         found = pictures.insert(key, sharp);
     }
     return *found;

@@ -53,9 +53,10 @@ QAccessibleInterface *formWindowAccessible(const QString &className, QObject *ob
 
 } // namespace
 
-FormWindow::FormWindow(QWidget *parent) : QWidget(parent)
+FormWindow::FormWindow(QWidget *parent) : QWidget(parent) {}
+
+void installFormWindowAccessibility()
 {
-    // Adds the factory only once, however many windows are built.
     QAccessible::installFactory(formWindowAccessible);
 }
 
@@ -82,7 +83,6 @@ void Screen::show()
 
     auto *window = new FormWindow;
     window->setObjectName(name_);
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
     connect(window, &FormWindow::closedByUser, this, &Screen::discard);
     window_ = window;
     // Qt 6.4's setTabOrder gives up when it has to look back past the window

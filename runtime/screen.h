@@ -26,6 +26,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 };
 
+// Makes screen windows known to assistive technology as windows that offer
+// only what lies inside their client area; once per run.
+void installFormWindowAccessibility();
+
 // One screen of the program. The instance lives for the whole run; its window
 // exists only while the screen is open and is built afresh from the screen's
 // design-time contents each time it opens.

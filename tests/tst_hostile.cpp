@@ -70,15 +70,9 @@ QString printedDifferently(const QString &printed, const QString &name)
 
 QString pdfText(const QString &path)
 {
-    const QString tool = QStandardPaths::findExecutable("pdftotext");
-    if (tool.isEmpty())
-        return QStringLiteral("pdftotext is not installed");
-    QProcess p;
-    p.start(tool, {"-enc", "UTF-8", path, "-"});
-    p.waitForFinished(60000);
     // QTextDocument::print numbers every page at its foot; a name that runs
     // over several pages has those numbers in its midst.
-    QStringList pages = QString::fromUtf8(p.readAllStandardOutput()).split('\f');
+    QStringList pages = pdfToText(path).split('\f');
     for (qsizetype i = 0; i < pages.size(); ++i) {
         QStringList lines = pages[i].split('\n');
         while (!lines.isEmpty() && lines.last().trimmed().isEmpty())

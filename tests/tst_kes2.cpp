@@ -42,13 +42,7 @@ Shown shown(Fixture &f)
 // The text of a PDF, with runs of white space made single blanks.
 QString pdfText(const QString &path)
 {
-    const QString tool = QStandardPaths::findExecutable("pdftotext");
-    if (tool.isEmpty())
-        return QStringLiteral("pdftotext is not installed");
-    QProcess p;
-    p.start(tool, {"-enc", "UTF-8", path, "-"});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    return pdfToText(path).simplified();
 }
 
 } // namespace

@@ -6,8 +6,10 @@
 #include "runtime/screen.h"
 
 #include <QAbstractButton>
+#include <QProcess>
 #include <QQueue>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
 
@@ -122,3 +124,15 @@ struct Fixture
         click(screen, QStringLiteral("Command1"));
     }
 };
+
+// The text of a printed PDF as pdftotext reads it, pages parted by form feeds.
+inline QString pdfToText(const QString &path)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return QStringLiteral("pdftotext is not installed");
+    QProcess p;
+    p.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
