@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/forms.h"
+#include "runtime/look.h"
 
 namespace rt { class Platform; }
 
@@ -24,6 +25,7 @@ public:
     void start();
 
 private:
+    rt::FontDatabaseWarmUp fonts_;
     rt::Forms forms_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontDatabase>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -82,6 +83,13 @@ void installFontStandIns()
     QFont::insertSubstitution(QStringLiteral("Lucida Sans Unicode"), sans);
     QFont::insertSubstitution(QStringLiteral("Bookman Old Style"), QStringLiteral("URW Bookman"));
     QFont::insertSubstitution(QStringLiteral("Monotype Corsiva"), QStringLiteral("Z003"));
+}
+
+FontDatabaseWarmUp::FontDatabaseWarmUp() : thread_([] { QFontDatabase::families(); }) {}
+
+FontDatabaseWarmUp::~FontDatabaseWarmUp()
+{
+    thread_.join();
 }
 
 void applyDesignFonts(QWidget &root)

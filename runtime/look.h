@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QSize>
 
+#include <thread>
+
 class QWidget;
 
 namespace rt {
@@ -38,6 +40,22 @@ void paintButtonWithSystemColour(QWidget &button, int index);
 // Maps the font faces the screens are designed with to installed faces of
 // about the same width, so captions fit their fixed-size controls.
 void installFontStandIns();
+
+// Reads the system's font configuration into the toolkit's font database on
+// a thread of its own, the longest step before a first window can paint, so
+// that it overlaps with building that window; painting text waits for it.
+// Needs the application object; joins the thread when destroyed.
+class FontDatabaseWarmUp
+{
+public:
+    FontDatabaseWarmUp();
+    ~FontDatabaseWarmUp();
+    FontDatabaseWarmUp(const FontDatabaseWarmUp &) = delete;
+    FontDatabaseWarmUp &operator=(const FontDatabaseWarmUp &) = delete;
+
+private:
+    std::thread thread_;
+};
 
 // Applies what .ui files cannot hold of a font: every widget under root with a
 // "pointSizeF" (fractional points) or "fontWeight" (1..1000) property gets it.

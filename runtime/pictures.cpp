@@ -1,8 +1,11 @@
 #include "runtime/pictures.h"
 
+#include "runtime/flatpicture.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QResource>
 
 namespace rt {
 namespace {
@@ -33,6 +36,21 @@ QString doubleSized(const QString &resourcePath)
     return resourcePath.left(dot) + QStringLiteral("@2x") + resourcePath.mid(dot);
 }
 
+// Decoding the pictures of the first window took a tenth of the start-up
+// time, so the build also stores each plain picture as its pixels under
+// ":/flat" (assets/CMakeLists.txt); those are drawn from where they lie.
+QPixmap load(const QString &resourcePath)
+{
+    if (resourcePath.startsWith(QLatin1String(":/"))) {
+        const QResource flat(QStringLiteral(":/flat/") + resourcePath.mid(2));
+        if (flat.isValid() && flat.compressionAlgorithm() == QResource::NoCompression) {
+            if (std::optional<QImage> image = flat::decode(flat.data(), flat.size()))
+                return QPixmap::fromImage(std::move(*image));
+        }
+    }
+    return QPixmap(resourcePath);
+}
+
 } // namespace
 
 QPixmap picture(const QString &resourcePath)
@@ -40,7 +58,7 @@ QPixmap picture(const QString &resourcePath)
     auto &pictures = shared<QPixmap>();
     auto found = pictures.find(resourcePath);
     if (found == pictures.end())
-        found = pictures.insert(resourcePath, QPixmap(resourcePath));
+        found = pictures.insert(resourcePath, load(resourcePath));
     return *found;
 }
 

@@ -1,0 +1,132 @@
+// The pictures drawn at start-up come in as their pixels, built from the
+// picture files: the same pixels a decoder gives, drawn from where they lie,
+// and a damaged copy is refused rather than read past its end.
+
+#include "runtime/flatpicture.h"
+#include "runtime/pictures.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QResource>
+#include <QtTest>
+
+#include <cstring>
+
+namespace {
+
+QByteArray flatOf(const QImage &image)
+{
+    return rt::flat::encode(image);
+}
+
+QImage sample(bool alpha)
+{
+    QImage image(5, 3, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixelColor(x, y, QColor(40 * x, 80 * y, 200, alpha ? 60 * y + 50 : 255));
+    return image;
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyPlainPictureHasItsPixels_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QStringList names = QDir(QStringLiteral(":/assets")).entryList(QDir::Files);
+        QVERIFY(!names.isEmpty());
+        for (const QString &name : names) {
+            if (!name.contains(QLatin1String("@2x")))
+                QTest::newRow(qPrintable(name)) << QStringLiteral(":/assets/") + name;
+        }
+    }
+    void everyPlainPictureHasItsPixels()
+    {
+        QFETCH(QString, path);
+        const QResource flat(QStringLiteral(":/flat/") + path.mid(2));
+        QVERIFY2(flat.isValid(), "no flat copy");
+        QCOMPARE(flat.compressionAlgorithm(), QResource::NoCompression);
+        const std::optional<QImage> stored = rt::flat::decode(flat.data(), flat.size());
+        QVERIFY(stored);
+        // The very pixels the decoder gives for the picture file.
+        const QImage decoded = QImageReader(path).read().convertToFormat(stored->format());
+        QCOMPARE(*stored, decoded);
+
+        // Drawn from the program's own data, not from a copy of it.
+        const QImage drawn = rt::picture(path).toImage();
+        QCOMPARE(drawn, decoded);
+        const auto *begin = flat.data();
+        QVERIFY(drawn.constBits() >= begin && drawn.constBits() < begin + flat.size());
+    }
+
+    void picturesWithoutPixelsAreDecoded()
+    {
+        const QPixmap sharp = rt::picture(QStringLiteral(":/assets/latar@2x.jpg"));
+        QCOMPARE(sharp.size(), QSize(1280, 960));
+        QVERIFY(!QResource(QStringLiteral(":/flat/assets/latar@2x.jpg")).isValid());
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<bool>("alpha");
+        QTest::newRow("opaque") << false;
+        QTest::newRow("with alpha") << true;
+    }
+    void roundTrip()
+    {
+        QFETCH(bool, alpha);
+        const QImage image = sample(alpha);
+        const QByteArray bytes = flatOf(image);
+        const auto decoded = rt::flat::decode(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
+        QVERIFY(decoded);
+        QCOMPARE(decoded->format(), alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        QCOMPARE(*decoded, image.convertToFormat(decoded->format()));
+    }
+
+    void misalignedPixelsAreCopied()
+    {
+        const QByteArray bytes = flatOf(sample(false));
+        QByteArray shifted(bytes.size() + 1, '\0');
+        std::memcpy(shifted.data() + 1, bytes.constData(), std::size_t(bytes.size()));
+        const auto *data = reinterpret_cast<const uchar *>(shifted.constData()) + 1;
+        const auto decoded = rt::flat::decode(data, bytes.size());
+        QVERIFY(decoded);
+        QCOMPARE(reinterpret_cast<std::uintptr_t>(decoded->constBits()) % 4, 0u);
+        QCOMPARE(*decoded, sample(false));
+    }
+
+    void damagedCopiesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray good = flatOf(sample(false));
+        const auto patched = [&good](int offset, std::uint32_t value) {
+            QByteArray bytes = good;
+            std::memcpy(bytes.data() + offset, &value, sizeof value);
+            return bytes;
+        };
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("header cut short") << good.left(20);
+        QTest::newRow("no pixels") << good.left(24);
+        QTest::newRow("last byte missing") << good.chopped(1);
+        QTest::newRow("a byte too many") << good + '\0';
+        QTest::newRow("not a flat picture") << QByteArray("GIF89a").leftJustified(good.size(), '\0');
+        QTest::newRow("no width") << patched(8, 0);
+        QTest::newRow("no height") << patched(12, 0);
+        QTest::newRow("huge height") << patched(12, 1u << 30);
+        QTest::newRow("unknown format") << patched(16, QImage::Format_Indexed8);
+        QTest::newRow("lines shorter than the width") << patched(20, 16);
+        QTest::newRow("lines not whole words") << patched(20, 21);
+    }
+    void damagedCopiesAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(!rt::flat::decode(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size()));
+    }
+};
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
