@@ -94,21 +94,45 @@ FontDatabaseWarmUp::~FontDatabaseWarmUp()
 
 void applyDesignFonts(QWidget &root)
 {
-    const auto apply = [](QWidget &widget) {
+    QList<QWidget *> widgets = root.findChildren<QWidget *>();
+    widgets.prepend(&root);
+    // Faces by name first: a widget that takes its face from its parent
+    // would otherwise already see the stand-in.
+    QList<QString> designed;
+    designed.reserve(widgets.size());
+    for (QWidget *widget : widgets)
+        designed.append(widget->font().family());
+
+    for (qsizetype i = 0; i < widgets.size(); ++i) {
+        QWidget &widget = *widgets[i];
         const QVariant size = widget.property("pointSizeF");
         const QVariant weight = widget.property("fontWeight");
-        if (!size.isValid() && !weight.isValid())
-            return;
+        // Asked for a designed face by its name, which is not installed, the
+        // toolkit makes two fallback queries to fontconfig for each face
+        // before it settles on the stand-in: a tenth of the start-up time.
+        // So the widget names the stand-in, and keeps the designed face as
+        // a property.
+        const QString standIn = QFont::substitute(designed[i]);
+        const bool standsIn = standIn != designed[i];
+        if (!size.isValid() && !weight.isValid() && !standsIn)
+            continue;
         QFont font = widget.font();
         if (size.isValid())
             font.setPointSizeF(size.toDouble());
         if (weight.isValid())
             font.setWeight(QFont::Weight(weight.toInt()));
+        if (standsIn) {
+            font.setFamilies({standIn});
+            widget.setProperty("designFamily", designed[i]);
+        }
         widget.setFont(font);
-    };
-    apply(root);
-    for (QWidget *child : root.findChildren<QWidget *>())
-        apply(*child);
+    }
+}
+
+QString designFamily(const QWidget &widget)
+{
+    const QVariant designed = widget.property("designFamily");
+    return designed.isValid() ? designed.toString() : widget.font().family();
 }
 
 } // namespace rt

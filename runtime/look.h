@@ -59,6 +59,11 @@ private:
 
 // Applies what .ui files cannot hold of a font: every widget under root with a
 // "pointSizeF" (fractional points) or "fontWeight" (1..1000) property gets it.
+// A widget designed with a face that has a stand-in gets the stand-in's name
+// in its font and the designed face in its "designFamily" property.
 void applyDesignFonts(QWidget &root);
+
+// The face a widget is designed with (see applyDesignFonts).
+QString designFamily(const QWidget &widget);
 
 } // namespace rt

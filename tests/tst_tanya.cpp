@@ -2,6 +2,7 @@
 // screens from the welcome screen on.
 
 #include "runtime/record.h"
+#include "runtime/look.h"
 #include "support/scripted.h"
 
 #include <QGroupBox>
@@ -334,7 +335,7 @@ private slots:
         }
         QCOMPARE(font(2, "Frame1").pointSizeF(), 12.0);
         QCOMPARE(font(12, "Frame1").pointSizeF(), 9.75);
-        QCOMPARE(font(2, "PERT2").family(), QStringLiteral("Lucida Sans Unicode"));
+        QCOMPARE(rt::designFamily(*f.control(tanya(2), "PERT2")), QStringLiteral("Lucida Sans Unicode"));
         QCOMPARE(font(2, "PERT2").pointSizeF(), 9.75);
         QVERIFY(f.control<QLabel>(tanya(2), "PERT2")->alignment() & Qt::AlignHCenter);
         const QColor highlightText = QApplication::palette().color(QPalette::HighlightedText);
