@@ -14,6 +14,9 @@ namespace app {
 Program::Program(rt::Platform &platform) : forms_(platform)
 {
     rt::installFontStandIns();
+    // Started once the stand-ins are in, so no other thread reads fonts
+    // while that table is written.
+    fonts_.emplace();
     // The style caches pieces of what it paints under keys that hold the
     // widget's palette, and every window built afresh has new palettes, so
     // hardly a piece is ever found again. Qt 6.4's pixmap cache also keeps

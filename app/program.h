@@ -3,6 +3,8 @@
 #include "runtime/forms.h"
 #include "runtime/look.h"
 
+#include <optional>
+
 namespace rt { class Platform; }
 
 namespace app {
@@ -25,8 +27,8 @@ public:
     void start();
 
 private:
-    rt::FontDatabaseWarmUp fonts_;
     rt::Forms forms_;
+    std::optional<rt::FontDatabaseWarmUp> fonts_;
 };
 
 } // namespace app

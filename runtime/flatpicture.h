@@ -53,6 +53,7 @@ inline std::optional<QImage> decode(const uchar *data, qint64 size)
         return std::nullopt;
     std::memcpy(&header, data, sizeof header);
     const bool known = header.format == QImage::Format_RGB32 || header.format == QImage::Format_ARGB32_Premultiplied;
+    // Far above any picture of the program; keeps the sizes within int.
     constexpr std::uint32_t largest = 1 << 14;
     if (std::memcmp(header.magic, magic, sizeof magic) != 0 || !known || header.width == 0 || header.height == 0
         || header.width > largest || header.height > largest || header.bytesPerLine % 4 != 0

@@ -14,11 +14,6 @@
 
 namespace {
 
-QByteArray flatOf(const QImage &image)
-{
-    return rt::flat::encode(image);
-}
-
 QImage sample(bool alpha)
 {
     QImage image(5, 3, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
@@ -80,7 +75,7 @@ private slots:
     {
         QFETCH(bool, alpha);
         const QImage image = sample(alpha);
-        const QByteArray bytes = flatOf(image);
+        const QByteArray bytes = rt::flat::encode(image);
         const auto decoded = rt::flat::decode(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
         QVERIFY(decoded);
         QCOMPARE(decoded->format(), alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
@@ -89,7 +84,7 @@ private slots:
 
     void misalignedPixelsAreCopied()
     {
-        const QByteArray bytes = flatOf(sample(false));
+        const QByteArray bytes = rt::flat::encode(sample(false));
         QByteArray shifted(bytes.size() + 1, '\0');
         std::memcpy(shifted.data() + 1, bytes.constData(), std::size_t(bytes.size()));
         const auto *data = reinterpret_cast<const uchar *>(shifted.constData()) + 1;
@@ -102,7 +97,7 @@ private slots:
     void damagedCopiesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray good = flatOf(sample(false));
+        const QByteArray good = rt::flat::encode(sample(false));
         const auto patched = [&good](int offset, std::uint32_t value) {
             QByteArray bytes = good;
             std::memcpy(bytes.data() + offset, &value, sizeof value);
