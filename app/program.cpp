@@ -2,7 +2,7 @@
 
 #include "app/utama.h"
 #include "consult/tanya.h"
-#include "consult/tree.h"
+#include "knowledge/tree.h"
 #include "help/bant.h"
 #include "result/kes2.h"
 #include "runtime/look.h"
@@ -27,7 +27,7 @@ Program::Program(rt::Platform &platform) : forms_(platform)
     forms_.define(QStringLiteral("Utama"), [](rt::Forms &forms) { return std::make_unique<Utama>(forms); });
     forms_.define(QStringLiteral("kes2"), [](rt::Forms &forms) { return std::make_unique<result::Kes2>(forms); });
     forms_.define(QStringLiteral("bant"), [](rt::Forms &forms) { return std::make_unique<help::Bant>(forms); });
-    for (int node = 0; node < int(consult::tree.size()); ++node) {
+    for (int node = 0; node < int(knowledge::tree.size()); ++node) {
         forms_.define(consult::Tanya::screenName(node),
                       [node](rt::Forms &forms) { return std::make_unique<consult::Tanya>(forms, node); });
     }

@@ -4,7 +4,7 @@
 // decision tree: window, geometry (in twips), captions, fonts, colours and
 // focus order. The layout they share lives in tanya.ui.
 
-#include "consult/tree.h"
+#include "knowledge/tree.h"
 
 #include <array>
 #include <string_view>
@@ -98,7 +98,7 @@ constexpr bool captionShowsDepth(std::string_view caption, int depth)
 constexpr bool captionsShowDepths()
 {
     for (std::size_t i = 0; i < looks.size(); ++i) {
-        if (!captionShowsDepth(looks[i].caption, tree[i].depth))
+        if (!captionShowsDepth(looks[i].caption, knowledge::tree[i].depth))
             return false;
     }
     return true;
@@ -108,13 +108,13 @@ constexpr bool captionsShowDepths()
 constexpr bool backButtonsFollowTree()
 {
     for (std::size_t i = 0; i < looks.size(); ++i) {
-        if ((looks[i].kembaliLeft == noButton) != (tree[i].back == noBack))
+        if ((looks[i].kembaliLeft == noButton) != (knowledge::tree[i].back == knowledge::noBack))
             return false;
     }
     return true;
 }
 
-static_assert(looks.size() == tree.size(), "one question screen per node");
+static_assert(looks.size() == knowledge::tree.size(), "one question screen per node");
 static_assert(captionsShowDepths(), "a question screen's caption must show its node's depth");
 static_assert(backButtonsFollowTree(), "a back button needs a back target, and a back target a button");
 

@@ -47,7 +47,7 @@ void Tanya::build(QWidget &window)
     connect(ui_->Command1, &QAbstractButton::clicked, this, &Tanya::diagnosa);
     if (ui_->Command2) {
         connect(ui_->Command2, &QAbstractButton::clicked, this,
-                [this] { handOver(screenName(tree[std::size_t(node_)].back)); });
+                [this] { handOver(screenName(knowledge::tree[std::size_t(node_)].back)); });
     }
     connect(ui_->Command3, &QAbstractButton::clicked, this, [this] { handOver(QStringLiteral("Utama")); });
 }
@@ -60,7 +60,7 @@ void Tanya::place(QWidget &window, const ScreenLook &look)
                         rt::pxSize(look.clientWidth, look.clientHeight));
 
     ui_->Pert1->setObjectName(rt::fromView(look.questionLabel));
-    ui_->Pert1->setText(rt::fromView(tree[std::size_t(node_)].question));
+    ui_->Pert1->setText(rt::fromView(knowledge::tree[std::size_t(node_)].question));
     // Read out when the focus enters the answers, so the question is heard
     // with them.
     ui_->Frame1->setAccessibleDescription(ui_->Pert1->text());
@@ -136,7 +136,7 @@ QWidget *Tanya::firstFocus() const
 
 void Tanya::diagnosa()
 {
-    const Node &node = tree[std::size_t(node_)];
+    const knowledge::Node &node = knowledge::tree[std::size_t(node_)];
     // Three separate tests, each reading both answers afresh; an outcome that
     // closes the screen ends the evaluation.
     if (value(ui_->ya) == 0 && value(ui_->tidak) == 0) {
@@ -153,18 +153,18 @@ void Tanya::diagnosa()
         carryOut(node.tidak);
 }
 
-void Tanya::carryOut(const Outcome &outcome)
+void Tanya::carryOut(const knowledge::Outcome &outcome)
 {
     switch (outcome.kind) {
-    case Outcome::Next:
+    case knowledge::Outcome::Next:
         handOver(screenName(outcome.next));
         break;
-    case Outcome::Conclusion:
+    case knowledge::Outcome::Conclusion:
         // Written before the result screen opens: it reads the code as it loads.
         record().setStatus(rt::fromView(outcome.code));
         handOver(QStringLiteral("kes2"));
         break;
-    case Outcome::DeadEnd:
+    case knowledge::Outcome::DeadEnd:
         platform().messageBox(window(), QStringLiteral("Sistem Tidak Dapat Mendioagnosa !!! "),
                               rt::StyleInformation | rt::StyleSecondDefault, QStringLiteral("Informasi"));
         break;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "consult/tree.h"
+#include "knowledge/tree.h"
 #include "runtime/screen.h"
 
 #include <memory>
@@ -31,7 +31,7 @@ protected:
 private:
     void place(QWidget &window, const ScreenLook &look);
     void diagnosa();
-    void carryOut(const Outcome &outcome);
+    void carryOut(const knowledge::Outcome &outcome);
 
     const int node_;
     std::unique_ptr<Ui::Tanya> ui_;

@@ -1,6 +1,6 @@
 #include "result/kes2.h"
 
-#include "result/conclusions.h"
+#include "knowledge/conclusions.h"
 #include "result/report.h"
 #include "runtime/forms.h"
 #include "runtime/look.h"
@@ -43,7 +43,7 @@ void Kes2::build(QWidget &window)
 void Kes2::load()
 {
     // One test a row, each reading the code afresh; at most one matches.
-    for (const Conclusion &row : conclusions) {
+    for (const knowledge::Conclusion &row : knowledge::conclusions) {
         const QString code = record().status();
         if (code != rt::fromView(row.code))
             continue;

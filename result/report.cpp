@@ -1,6 +1,6 @@
 #include "result/report.h"
 
-#include "consult/tree.h"
+#include "knowledge/tree.h"
 #include "runtime/text.h"
 
 #include <QPrinter>
@@ -53,14 +53,14 @@ void layOut(QTextDocument &document, const Report &report)
     for (qsizetype i = 0; i < items.size(); ++i)
         paragraph(cursor, i == 0 ? items[i] : QStringLiteral("# ") + items[i], body, i == 0 ? 8 : 2);
 
-    const consult::Path path = consult::pathTo(report.code.toStdString());
+    const knowledge::Path path = knowledge::pathTo(report.code.toStdString());
     if (path.empty())
         return;
     paragraph(cursor, QStringLiteral("Jawaban"), face(12, true), 16);
-    for (const consult::Step &step : path) {
-        const QString question = rt::fromView(consult::tree[std::size_t(step.node)].question).trimmed();
+    for (const knowledge::Step &step : path) {
+        const QString question = rt::fromView(knowledge::tree[std::size_t(step.node)].question).trimmed();
         paragraph(cursor, question + QStringLiteral("  "), body, 2);
-        cursor.insertText(step.answer == consult::Answer::Ya ? QStringLiteral("Ya") : QStringLiteral("Tidak"), strong);
+        cursor.insertText(step.answer == knowledge::Answer::Ya ? QStringLiteral("Ya") : QStringLiteral("Tidak"), strong);
     }
 }
 

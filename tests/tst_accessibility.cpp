@@ -3,7 +3,7 @@
 // fits its kind, and the two answers grouped as "Jawaban".
 
 #include "consult/tanya.h"
-#include "consult/tree.h"
+#include "knowledge/tree.h"
 #include "runtime/record.h"
 #include "support/scripted.h"
 
@@ -140,7 +140,7 @@ private slots:
         QAccessibleInterface *group = accessible(f.control(screen, "Frame1"));
         QCOMPARE(group->role(), QAccessible::Grouping);
         QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Jawaban"));
-        const auto question = consult::tree[std::size_t(node)].question;
+        const auto question = knowledge::tree[std::size_t(node)].question;
         QCOMPARE(group->text(QAccessible::Description),
                  QString::fromLatin1(question.data(), qsizetype(question.size())));
         QAccessibleInterface *ya = accessible(f.control(screen, "ya"));

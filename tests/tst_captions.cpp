@@ -2,7 +2,7 @@
 // its fixed-size control: one-line captions on one line, wrapped texts
 // within their label's height.
 
-#include "result/conclusions.h"
+#include "knowledge/conclusions.h"
 #include "runtime/record.h"
 #include "support/scripted.h"
 
@@ -118,7 +118,7 @@ private slots:
     void results_data()
     {
         QTest::addColumn<QString>("code");
-        for (const auto &row : result::conclusions)
+        for (const auto &row : knowledge::conclusions)
             QTest::newRow(row.code.data()) << QString::fromLatin1(row.code.data(), qsizetype(row.code.size()));
     }
     void results()

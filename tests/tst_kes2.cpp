@@ -1,7 +1,7 @@
 // The result screen: what it shows for each conclusion code, its design,
 // the way back and the printed report.
 
-#include "result/conclusions.h"
+#include "knowledge/conclusions.h"
 #include "runtime/record.h"
 #include "support/scripted.h"
 
@@ -83,7 +83,7 @@ private slots:
         QVERIFY(s.advice.startsWith("# "));
         QVERIFY(!s.advice.contains("  "));
         QCOMPARE(s.advice.endsWith(' '), disease == "Influenza");
-        const auto row = std::find_if(result::conclusions.begin(), result::conclusions.end(),
+        const auto row = std::find_if(knowledge::conclusions.begin(), knowledge::conclusions.end(),
                                       [&](const auto &c) { return text(c.code) == code; });
         QCOMPARE(s.advice, text(row->advice));
         QCOMPARE(f.forms().openScreens(), QStringList{"kes2"});
@@ -92,11 +92,11 @@ private slots:
     void adviceKeepsItsSpelling()
     {
         QString all;
-        for (const auto &c : result::conclusions)
+        for (const auto &c : knowledge::conclusions)
             all += text(c.advice);
         for (const char *word : {"ataau", "Kostikosteriod", "melokalisasiabses", "-anak 50 mg/hari", "-Dewasa"})
             QVERIFY2(all.contains(word), word);
-        QCOMPARE(text(result::influenzaAdvice),
+        QCOMPARE(text(knowledge::influenzaAdvice),
                  QStringLiteral("# Influenza: Penyakit ini memiliki gejala yang sama dengan penyakit tenggorokan. "
                                 "Disebabkan oleh Virus yang dapat sembuh tanpa pengobatan "));
     }

@@ -4,7 +4,7 @@
 
 #include "consult/screens.h"
 #include "consult/tanya.h"
-#include "result/conclusions.h"
+#include "knowledge/conclusions.h"
 #include "runtime/messagebox.h"
 #include "support/scripted.h"
 
@@ -56,14 +56,14 @@ void waitActive(Fixture &f, const QString &screen)
 }
 
 // Tab into the answers, arrow over to the wanted one, Space to choose it.
-void chooseByKeys(Fixture &f, const QString &screen, consult::Answer answer)
+void chooseByKeys(Fixture &f, const QString &screen, knowledge::Answer answer)
 {
     auto *ya = f.control<QRadioButton>(screen, "ya");
     auto *tidak = f.control<QRadioButton>(screen, "tidak");
     QVERIFY(ya && tidak);
     for (int i = 0; i < 12 && QApplication::focusWidget() != ya && QApplication::focusWidget() != tidak; ++i)
         press(Qt::Key_Tab);
-    QRadioButton *wanted = answer == consult::Answer::Ya ? ya : tidak;
+    QRadioButton *wanted = answer == knowledge::Answer::Ya ? ya : tidak;
     if (QApplication::focusWidget() != wanted)
         press(wanted == ya ? Qt::Key_Left : Qt::Key_Right);
     QCOMPARE(QApplication::focusWidget(), wanted);
@@ -112,7 +112,7 @@ private slots:
     void consultationByKeysAlone_data()
     {
         QTest::addColumn<QString>("code");
-        for (const auto &row : result::conclusions)
+        for (const auto &row : knowledge::conclusions)
             QTest::newRow(row.code.data()) << text(row.code);
     }
     void consultationByKeysAlone()
@@ -122,7 +122,7 @@ private slots:
         f.program.start();
         STEP(registerByKeys(f, "Budi"));
 
-        for (const consult::Step &step : consult::pathTo(code.toStdString())) {
+        for (const knowledge::Step &step : knowledge::pathTo(code.toStdString())) {
             const QString screen = consult::Tanya::screenName(step.node);
             STEP(waitActive(f, screen));
             QCOMPARE(QApplication::focusWidget(), firstFocus(f, step.node));
@@ -134,8 +134,8 @@ private slots:
 
         STEP(waitActive(f, "kes2"));
         QCOMPARE(QApplication::focusWidget(), f.control("kes2", "Command2"));
-        const auto row = std::find_if(result::conclusions.begin(), result::conclusions.end(),
-                                      [&](const result::Conclusion &c) { return text(c.code) == code; });
+        const auto row = std::find_if(knowledge::conclusions.begin(), knowledge::conclusions.end(),
+                                      [&](const knowledge::Conclusion &c) { return text(c.code) == code; });
         QCOMPARE(f.control<QGroupBox>("kes2", "diag")->title(), text(row->disease));
         QCOMPARE(f.forms().record().status(), code);
         QCOMPARE(f.forms().record().namas(), QStringLiteral("Budi"));
@@ -152,7 +152,7 @@ private slots:
         Fixture f;
         f.program.start();
         STEP(registerByKeys(f, "Ani"));
-        STEP(chooseByKeys(f, "tanya0", consult::Answer::Ya));
+        STEP(chooseByKeys(f, "tanya0", knowledge::Answer::Ya));
         STEP(press(QKeyCombination(Qt::AltModifier, Qt::Key_D)));
         STEP(waitActive(f, "tanya1"));
 
@@ -161,7 +161,7 @@ private slots:
         STEP(waitActive(f, "tanya0"));
         QCOMPARE(f.forms().openScreens(), QStringList{"tanya0"});
 
-        STEP(chooseByKeys(f, "tanya0", consult::Answer::Ya));
+        STEP(chooseByKeys(f, "tanya0", knowledge::Answer::Ya));
         STEP(press(QKeyCombination(Qt::AltModifier, Qt::Key_D)));
         STEP(waitActive(f, "tanya1"));
         // Alt+A: to the start.

@@ -2,7 +2,8 @@
 # compiles a file that includes them. Run with -P; the test passes or fails by
 # the compiler's verdict and message (see tests/CMakeLists.txt).
 #   -DSOURCE=<repo> -DWORK=<dir> -DCXX=<compiler> -DFILE=<header> -DFROM=<text> -DTO=<text>
-foreach(header consult/tree.h consult/screens.h result/conclusions.h)
+file(GLOB knowledge RELATIVE ${SOURCE} ${SOURCE}/knowledge/*.h)
+foreach(header ${knowledge} consult/screens.h)
   configure_file(${SOURCE}/${header} ${WORK}/${header} COPYONLY)
 endforeach()
 if(FILE)
@@ -14,7 +15,11 @@ if(FILE)
   string(REPLACE "${FROM}" "${TO}" text "${text}")
   file(WRITE ${WORK}/${FILE} "${text}")
 endif()
-file(WRITE ${WORK}/check.cpp "#include \"consult/screens.h\"\n#include \"result/conclusions.h\"\nint main() {}\n")
+set(includes "#include \"consult/screens.h\"\n")
+foreach(header ${knowledge})
+  string(APPEND includes "#include \"${header}\"\n")
+endforeach()
+file(WRITE ${WORK}/check.cpp "${includes}int main() {}\n")
 execute_process(COMMAND ${CXX} -std=c++20 -fsyntax-only -fmessage-length=0 -I${WORK} ${WORK}/check.cpp
                 RESULT_VARIABLE failed ERROR_VARIABLE errors)
 if(failed)

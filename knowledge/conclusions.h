@@ -3,12 +3,12 @@
 // The conclusion table: what the result screen shows for each conclusion code
 // of the decision tree, in the order the screen tests them.
 
-#include "consult/tree.h"
+#include "knowledge/tree.h"
 
 #include <array>
 #include <string_view>
 
-namespace result {
+namespace knowledge {
 
 struct Conclusion
 {
@@ -77,9 +77,9 @@ constexpr int rowsFor(std::string_view code)
 constexpr bool tableCoversTree()
 {
     std::size_t treeCodes = 0;
-    for (const consult::Node &n : consult::tree) {
-        for (const consult::Outcome &o : {n.ya, n.tidak}) {
-            if (o.kind != consult::Outcome::Conclusion)
+    for (const Node &n : tree) {
+        for (const Outcome &o : {n.ya, n.tidak}) {
+            if (o.kind != Outcome::Conclusion)
                 continue;
             ++treeCodes;
             if (rowsFor(o.code) != 1)
@@ -93,4 +93,4 @@ constexpr bool tableCoversTree()
 
 static_assert(check::tableCoversTree(), "the conclusion table needs one row for each conclusion of the tree");
 
-} // namespace result
+} // namespace knowledge

@@ -9,7 +9,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace consult {
+namespace knowledge {
 
 enum class Answer { Ya, Tidak };
 
@@ -240,4 +240,4 @@ constexpr Path pathTo(std::string_view code)
 
 static_assert(pathTo("ya10").length == 6 && pathTo("tidak8").length == 7 && pathTo("ya99").empty());
 
-} // namespace consult
+} // namespace knowledge
