@@ -25,10 +25,11 @@ struct Style
 };
 
 inline constexpr Style plain{};
-inline constexpr Style firstScreen{8.25, false, true, 12, false, true};
-inline constexpr Style boldScreen{9.75, true, true, 12, false, true};
-inline constexpr Style highlighted{8.25, false, false, 12, true, false};
-inline constexpr Style smallFrame{8.25, false, false, 9.75, false, false};
+inline constexpr Style firstScreen{.controlsTakeScreenFont = true, .highlightOptions = true};
+inline constexpr Style boldScreen{.screenPoints = 9.75, .screenBold = true, .controlsTakeScreenFont = true,
+                                  .highlightOptions = true};
+inline constexpr Style highlighted{.highlightScreen = true};
+inline constexpr Style smallFrame{.framePoints = 9.75};
 
 struct ScreenLook
 {
@@ -54,36 +55,99 @@ constexpr int noButton = -1;
 inline constexpr std::string_view kembali = "&Kembali ";
 inline constexpr std::string_view awal = "Kembali Ke &Awal";
 
-// clang-format off
 inline constexpr std::array<ScreenLook, 13> looks{{
-    {"Pertanyaan Awal", 6450, 3960, Kind::Tool,      "Pert1", 120, 480, 6135, 1080, 1320, 4095, 2280, 1215, 2640, 1440, noButton, 3120, 2055, {}, awal,
-     {"Command3", "Command1", "tidak", "ya", ""}, firstScreen},
-    {"Pertanyaan1",     6120, 3690, Kind::Tool,      "Pert1", 120, 480, 5895,  840, 1320, 4095, 2280, 1215, 2640,  600, 2160, 3840, 2055, kembali, awal,
-     {"ya", "tidak", "Command1", "Command3", "Command2"}, boldScreen},
-    {"Pertanyaan2",     6105, 3690, Kind::Tool,      "PERT2", 120, 480, 5895,  720, 1320, 4575, 2520,  975, 2640,  480, 2040, 3720, 1935, kembali, "&Kembali Ke Awal",
-     {"Command1", "tidak", "ya", "Command2", "Command3"}, plain},
-    {"Pertanyaan3",     6165, 3705, Kind::Tool,      "PERT2", 120, 480, 5895,  840, 1320, 4455, 2520,  975, 2640,  480, 2040, 3720, 1935, "Kembali", "Kembali Ke Awal",
-     {"Command1", "ya", "tidak", "Command2", "Command3"}, plain},
-    {"Pertanyaan4",     6300, 3780, Kind::Resizable, "PERT2", 240, 600, 5895, 1080, 1440, 4095, 2280, 1215, 2760,  480, 2040, 3720, 2055, kembali, awal,
-     {"tidak", "ya", "Command3", "Command2", "Command1"}, plain},
-    {"Pertanyaan5",     6675, 3660, Kind::Resizable, "PERT2", 240, 240, 5895, 1560, 1320, 3735, 2520,  975, 2640,  960, 2400, 3960, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
-    {"Pertanyaan6",     6600, 3795, Kind::Tool,      "PERT2", 120, 360, 5895, 1200, 1440, 3735, 2520,  975, 2880,  840, 2280, 3840, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
-    {"Pertanyaan5",     6510, 3870, Kind::Tool,      "PERT2", 360, 360, 5895, 1200, 1320, 3735, 2520,  975, 2640,  720, 2160, 3720, 2055, kembali, awal,
-     {"Command1", "Command2", "Command3", "tidak", "ya"}, plain},
-    {"Pertanyaan6",     6510, 3870, Kind::Tool,      "PERT2", 240, 240, 5895, 1200, 1080, 3735, 2520,  975, 2640,  720, 2160, 3720, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
-    {"Pertanyaan4",     6525, 3990, Kind::Tool,      "PERT2", 120, 360, 5895, 1440, 1320, 3735, 2520,  975, 2880,  720, 2160, 3720, 2055, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
-    {"Pertanyaan5",     6525, 3900, Kind::Tool,      "PERT2", 360, 360, 5895, 1320, 1320, 3735, 2520,  975, 2880,  720, 2160, 3720, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}, highlighted},
-    {"Pertanyaan6",     6540, 3870, Kind::Tool,      "PERT2", 120, 240, 5895, 1320, 1200, 3735, 2520,  975, 2640,  840, 2280, 3840, 1935, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}, plain},
-    {"Pertanyaan5",     6405, 3495, Kind::Tool,      "PERT2", 240, 120, 5895, 1200, 1200, 3735, 2520,  975, 2520,  600, 2040, 3600, 2055, kembali, awal,
-     {"Command1", "Command2", "Command3", "ya", "tidak"}, smallFrame},
+    // tanya0
+    {.caption = "Pertanyaan Awal", .clientWidth = 6450, .clientHeight = 3960, .kind = Kind::Tool,
+     .questionLabel = "Pert1", .questionLeft = 120, .questionTop = 480, .questionWidth = 6135,
+     .frameLeft = 1080, .frameTop = 1320, .frameWidth = 4095, .tidakLeft = 2280, .tidakWidth = 1215,
+     .buttonsTop = 2640, .diagnosaLeft = 1440, .kembaliLeft = noButton, .awalLeft = 3120, .awalWidth = 2055,
+     .kembaliCaption = {}, .awalCaption = awal,
+     .focusOrder = {"Command3", "Command1", "tidak", "ya", ""}, .style = firstScreen},
+    // tanya1
+    {.caption = "Pertanyaan1", .clientWidth = 6120, .clientHeight = 3690, .kind = Kind::Tool,
+     .questionLabel = "Pert1", .questionLeft = 120, .questionTop = 480, .questionWidth = 5895,
+     .frameLeft = 840, .frameTop = 1320, .frameWidth = 4095, .tidakLeft = 2280, .tidakWidth = 1215,
+     .buttonsTop = 2640, .diagnosaLeft = 600, .kembaliLeft = 2160, .awalLeft = 3840, .awalWidth = 2055,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"ya", "tidak", "Command1", "Command3", "Command2"}, .style = boldScreen},
+    // tanya2
+    {.caption = "Pertanyaan2", .clientWidth = 6105, .clientHeight = 3690, .kind = Kind::Tool,
+     .questionLabel = "PERT2", .questionLeft = 120, .questionTop = 480, .questionWidth = 5895,
+     .frameLeft = 720, .frameTop = 1320, .frameWidth = 4575, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2640, .diagnosaLeft = 480, .kembaliLeft = 2040, .awalLeft = 3720, .awalWidth = 1935,
+     .kembaliCaption = kembali, .awalCaption = "&Kembali Ke Awal",
+     .focusOrder = {"Command1", "tidak", "ya", "Command2", "Command3"}, .style = plain},
+    // tanya3
+    {.caption = "Pertanyaan3", .clientWidth = 6165, .clientHeight = 3705, .kind = Kind::Tool,
+     .questionLabel = "PERT2", .questionLeft = 120, .questionTop = 480, .questionWidth = 5895,
+     .frameLeft = 840, .frameTop = 1320, .frameWidth = 4455, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2640, .diagnosaLeft = 480, .kembaliLeft = 2040, .awalLeft = 3720, .awalWidth = 1935,
+     .kembaliCaption = "Kembali", .awalCaption = "Kembali Ke Awal",
+     .focusOrder = {"Command1", "ya", "tidak", "Command2", "Command3"}, .style = plain},
+    // tanya4
+    {.caption = "Pertanyaan4", .clientWidth = 6300, .clientHeight = 3780, .kind = Kind::Resizable,
+     .questionLabel = "PERT2", .questionLeft = 240, .questionTop = 600, .questionWidth = 5895,
+     .frameLeft = 1080, .frameTop = 1440, .frameWidth = 4095, .tidakLeft = 2280, .tidakWidth = 1215,
+     .buttonsTop = 2760, .diagnosaLeft = 480, .kembaliLeft = 2040, .awalLeft = 3720, .awalWidth = 2055,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"tidak", "ya", "Command3", "Command2", "Command1"}, .style = plain},
+    // tanya5
+    {.caption = "Pertanyaan5", .clientWidth = 6675, .clientHeight = 3660, .kind = Kind::Resizable,
+     .questionLabel = "PERT2", .questionLeft = 240, .questionTop = 240, .questionWidth = 5895,
+     .frameLeft = 1560, .frameTop = 1320, .frameWidth = 3735, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2640, .diagnosaLeft = 960, .kembaliLeft = 2400, .awalLeft = 3960, .awalWidth = 1935,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"Command1", "Command2", "Command3", "ya", "tidak"}, .style = plain},
+    // tanya6
+    {.caption = "Pertanyaan6", .clientWidth = 6600, .clientHeight = 3795, .kind = Kind::Tool,
+     .questionLabel = "PERT2", .questionLeft = 120, .questionTop = 360, .questionWidth = 5895,
+     .frameLeft = 1200, .frameTop = 1440, .frameWidth = 3735, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2880, .diagnosaLeft = 840, .kembaliLeft = 2280, .awalLeft = 3840, .awalWidth = 1935,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"Command1", "Command2", "Command3", "ya", "tidak"}, .style = plain},
+    // tanya7
+    {.caption = "Pertanyaan5", .clientWidth = 6510, .clientHeight = 3870, .kind = Kind::Tool,
+     .questionLabel = "PERT2", .questionLeft = 360, .questionTop = 360, .questionWidth = 5895,
+     .frameLeft = 1200, .frameTop = 1320, .frameWidth = 3735, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2640, .diagnosaLeft = 720, .kembaliLeft = 2160, .awalLeft = 3720, .awalWidth = 2055,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"Command1", "Command2", "Command3", "tidak", "ya"}, .style = plain},
+    // tanya8
+    {.caption = "Pertanyaan6", .clientWidth = 6510, .clientHeight = 3870, .kind = Kind::Tool,
+     .questionLabel = "PERT2", .questionLeft = 240, .questionTop = 240, .questionWidth = 5895,
+     .frameLeft = 1200, .frameTop = 1080, .frameWidth = 3735, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2640, .diagnosaLeft = 720, .kembaliLeft = 2160, .awalLeft = 3720, .awalWidth = 1935,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"Command1", "Command2", "Command3", "ya", "tidak"}, .style = plain},
+    // tanya9
+    {.caption = "Pertanyaan4", .clientWidth = 6525, .clientHeight = 3990, .kind = Kind::Tool,
+     .questionLabel = "PERT2", .questionLeft = 120, .questionTop = 360, .questionWidth = 5895,
+     .frameLeft = 1440, .frameTop = 1320, .frameWidth = 3735, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2880, .diagnosaLeft = 720, .kembaliLeft = 2160, .awalLeft = 3720, .awalWidth = 2055,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"Command1", "Command2", "Command3", "ya", "tidak"}, .style = plain},
+    // tanya10
+    {.caption = "Pertanyaan5", .clientWidth = 6525, .clientHeight = 3900, .kind = Kind::Tool,
+     .questionLabel = "PERT2", .questionLeft = 360, .questionTop = 360, .questionWidth = 5895,
+     .frameLeft = 1320, .frameTop = 1320, .frameWidth = 3735, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2880, .diagnosaLeft = 720, .kembaliLeft = 2160, .awalLeft = 3720, .awalWidth = 1935,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"Command1", "Command2", "Command3", "ya", "tidak"}, .style = highlighted},
+    // tanya11
+    {.caption = "Pertanyaan6", .clientWidth = 6540, .clientHeight = 3870, .kind = Kind::Tool,
+     .questionLabel = "PERT2", .questionLeft = 120, .questionTop = 240, .questionWidth = 5895,
+     .frameLeft = 1320, .frameTop = 1200, .frameWidth = 3735, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2640, .diagnosaLeft = 840, .kembaliLeft = 2280, .awalLeft = 3840, .awalWidth = 1935,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"Command1", "Command2", "Command3", "ya", "tidak"}, .style = plain},
+    // tanya12
+    {.caption = "Pertanyaan5", .clientWidth = 6405, .clientHeight = 3495, .kind = Kind::Tool,
+     .questionLabel = "PERT2", .questionLeft = 240, .questionTop = 120, .questionWidth = 5895,
+     .frameLeft = 1200, .frameTop = 1200, .frameWidth = 3735, .tidakLeft = 2520, .tidakWidth = 975,
+     .buttonsTop = 2520, .diagnosaLeft = 600, .kembaliLeft = 2040, .awalLeft = 3600, .awalWidth = 2055,
+     .kembaliCaption = kembali, .awalCaption = awal,
+     .focusOrder = {"Command1", "Command2", "Command3", "ya", "tidak"}, .style = smallFrame},
 }};
-// clang-format on
 
 // The caption numbers a question by its depth in the tree.
 constexpr bool captionShowsDepth(std::string_view caption, int depth)

@@ -24,8 +24,6 @@ int value(const QRadioButton *option)
     return option->isChecked() ? -1 : 0;
 }
 
-constexpr int highlightText = 14;
-
 } // namespace
 
 Tanya::Tanya(rt::Forms &forms, int node) : rt::Screen(forms, screenName(node)), node_(node) {}
@@ -103,13 +101,13 @@ void Tanya::place(QWidget &window, const ScreenLook &look)
 
     if (style.highlightScreen) {
         for (QWidget *part : QList<QWidget *>{&window, ui_->Pert1, ui_->Frame1, ui_->ya, ui_->tidak})
-            rt::fillWithSystemColour(*part, highlightText);
+            rt::fillWithSystemColour(*part, rt::sys::highlightText);
         for (QWidget *control : usingScreenFont)
-            rt::paintButtonWithSystemColour(*control, highlightText);
+            rt::paintButtonWithSystemColour(*control, rt::sys::highlightText);
     }
     if (style.highlightOptions) {
-        rt::fillWithSystemColour(*ui_->ya, highlightText);
-        rt::fillWithSystemColour(*ui_->tidak, highlightText);
+        rt::fillWithSystemColour(*ui_->ya, rt::sys::highlightText);
+        rt::fillWithSystemColour(*ui_->tidak, rt::sys::highlightText);
     }
 
     // Focus order by tab index; the first control has the focus at opening.

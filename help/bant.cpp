@@ -6,8 +6,6 @@
 namespace help {
 namespace {
 
-constexpr int highlightText = 14;
-
 // The label style writes take the size as a single-precision number.
 void setPoints(QLabel &label, float points)
 {
@@ -38,14 +36,14 @@ void Bant::build(QWidget &window)
     ui_ = std::make_unique<Ui::Bant>();
     ui_->setupUi(&window);
     rt::applyWindowKind(window, rt::WindowKind::Tool, rt::pxSize(7350, 6000));
-    rt::fillWithSystemColour(window, highlightText);
+    rt::fillWithSystemColour(window, rt::sys::highlightText);
 
     // ket1 has no font of its own, so it takes the window's, not the frame's.
     ui_->ket1->setFont(window.font());
     for (QLabel *label : {ui_->ket1, ui_->ket2, ui_->ket3, ui_->ket4})
-        rt::fillWithSystemColour(*label, highlightText);
+        rt::fillWithSystemColour(*label, rt::sys::highlightText);
     for (QPushButton *button : {ui_->Command1, ui_->Command2, ui_->Command3, ui_->Command4})
-        rt::paintButtonWithSystemColour(*button, highlightText);
+        rt::paintButtonWithSystemColour(*button, rt::sys::highlightText);
 
     connect(ui_->Command1, &QAbstractButton::clicked, this, &Bant::caraPenggunaan);
     connect(ui_->Command2, &QAbstractButton::clicked, this, &Bant::pembuat);

@@ -12,12 +12,6 @@
 #include <QPrinter>
 
 namespace result {
-namespace {
-
-constexpr int highlightText = 14;
-constexpr int infoBackground = 24;
-
-} // namespace
 
 Kes2::Kes2(rt::Forms &forms) : rt::Screen(forms, QStringLiteral("kes2")) {}
 
@@ -28,12 +22,12 @@ void Kes2::build(QWidget &window)
     ui_ = std::make_unique<Ui::Kes2>();
     rt::applyWindowKind(window, rt::WindowKind::Tool, rt::pxSize(6135, 5670));
     ui_->setupUi(&window);
-    rt::fillWithSystemColour(window, 15);
-    rt::fillWithSystemColour(*ui_->diag, highlightText);
+    rt::fillWithSystemColour(window, rt::sys::buttonFace);
+    rt::fillWithSystemColour(*ui_->diag, rt::sys::highlightText);
     for (QWidget *label : {ui_->Label2, ui_->names, ui_->ket})
-        rt::fillWithSystemColour(*label, infoBackground);
+        rt::fillWithSystemColour(*label, rt::sys::toolTipBackground);
     for (QWidget *button : {ui_->Command1, ui_->Command2})
-        rt::paintButtonWithSystemColour(*button, highlightText);
+        rt::paintButtonWithSystemColour(*button, rt::sys::highlightText);
     shownCode_.clear();
 
     connect(ui_->Command1, &QAbstractButton::clicked, this, [this] { handOver(QStringLiteral("Utama")); });

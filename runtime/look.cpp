@@ -45,10 +45,10 @@ void centreOnDisplay(QWidget &window)
 QPalette::ColorRole systemColourRole(int index)
 {
     switch (index) {
-    case 7: return QPalette::WindowText;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;
-    case 24: return QPalette::ToolTipBase;
+    case sys::menuText: return QPalette::WindowText;
+    case sys::highlightText: return QPalette::HighlightedText;
+    case sys::buttonFace: return QPalette::Button;
+    case sys::toolTipBackground: return QPalette::ToolTipBase;
     default: return QPalette::Window;
     }
 }

@@ -27,8 +27,15 @@ void applyWindowKind(QWidget &window, WindowKind kind, QSize client);
 // Places a top-level window in the middle of the display it is on.
 void centreOnDisplay(QWidget &window);
 
-// The system colours the screens name by index: 7 menu text, 14 highlight
-// text, 15 button face, 24 tool-tip background.
+// The system colours the screens name, by their index in the platform's
+// system colour table.
+namespace sys {
+constexpr int menuText = 7;
+constexpr int highlightText = 14;
+constexpr int buttonFace = 15;
+constexpr int toolTipBackground = 24;
+} // namespace sys
+
 QPalette::ColorRole systemColourRole(int index);
 QColor systemColour(int index);
 
