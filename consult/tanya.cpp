@@ -1,6 +1,7 @@
 #include "consult/tanya.h"
 
 #include "consult/screens.h"
+#include "knowledge/explain.h"
 #include "runtime/forms.h"
 #include "runtime/look.h"
 #include "runtime/text.h"
@@ -59,9 +60,12 @@ void Tanya::place(QWidget &window, const ScreenLook &look)
 
     ui_->Pert1->setObjectName(rt::fromView(look.questionLabel));
     ui_->Pert1->setText(rt::fromView(knowledge::tree[std::size_t(node_)].question));
-    // Read out when the focus enters the answers, so the question is heard
-    // with them.
-    ui_->Frame1->setAccessibleDescription(ui_->Pert1->text());
+    // Why the question is asked, on hover and Shift+F1; read out when the
+    // focus enters the answers, after the question, so both are heard with them.
+    const QString why = rt::fromView(knowledge::whyAsked(node_));
+    rt::explain(*ui_->Pert1, why);
+    rt::explain(*ui_->Frame1, why);
+    ui_->Frame1->setAccessibleDescription(ui_->Pert1->text() + QLatin1Char('\n') + why);
     ui_->Pert1->setGeometry(twips(look.questionLeft, look.questionTop, look.questionWidth, 495));
     ui_->Frame1->setGeometry(twips(look.frameLeft, look.frameTop, look.frameWidth, 855));
     ui_->ya->setGeometry(twips(600, 360, 1095, 255));

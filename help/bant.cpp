@@ -1,6 +1,8 @@
 #include "help/bant.h"
 
+#include "knowledge/notice.h"
 #include "runtime/look.h"
+#include "runtime/text.h"
 #include "ui_bant.h"
 
 namespace help {
@@ -35,6 +37,8 @@ void Bant::build(QWidget &window)
 {
     ui_ = std::make_unique<Ui::Bant>();
     ui_->setupUi(&window);
+    // The printed result ends with the same note; both take it from one place.
+    ui_->CP3->setText(rt::fromView(knowledge::prototypeNotice));
     rt::applyWindowKind(window, rt::WindowKind::Tool, rt::pxSize(7350, 6000));
     rt::fillWithSystemColour(window, rt::sys::highlightText);
 

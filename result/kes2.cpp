@@ -1,6 +1,7 @@
 #include "result/kes2.h"
 
 #include "knowledge/conclusions.h"
+#include "knowledge/explain.h"
 #include "result/report.h"
 #include "runtime/forms.h"
 #include "runtime/look.h"
@@ -44,6 +45,10 @@ void Kes2::load()
         ui_->names->setText(record().namas());
         ui_->diag->setTitle(rt::fromView(row.disease));
         ui_->ket->setText(rt::fromView(row.advice));
+        // How the result was reached, on the disease and on the advice.
+        const QString how = rt::fromView(knowledge::howReached(row.code));
+        rt::explain(*ui_->diag, how);
+        rt::explain(*ui_->ket, how);
         shownCode_ = code;
     }
 }
@@ -60,7 +65,8 @@ void Kes2::cetak()
         return;
     if (!isOpen())
         return;
-    print(printer, {ui_->names->text(), ui_->diag->title(), ui_->ket->text(), shownCode_});
+    print(printer, {ui_->names->text(), ui_->diag->title(), ui_->ket->text(), shownCode_,
+                    platform().currentDateTime()});
 }
 
 } // namespace result

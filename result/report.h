@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 class QPrinter;
@@ -15,14 +16,16 @@ struct Report
     QString disease;
     QString advice;
     QString code;
+    QDateTime printed;  // when it was printed; not shown when invalid
 };
 
-// Lays the report out as a document: the patient's name, the disease as
-// heading, the advice one item a paragraph, and the answers that led there.
-// Every text is inserted as plain text.
+// Lays the report out as a document: the date and time it was printed, the
+// patient's name, the disease as heading, the advice one item a paragraph,
+// and the answers that led there. Every text is inserted as plain text.
 void layOut(QTextDocument &document, const Report &report);
 
-// Prints the report onto any printer, a PDF file included.
+// Prints the report onto any printer, a PDF file included, with the
+// prototype notice at the foot of its last page.
 void print(QPrinter &printer, const Report &report);
 
 } // namespace result

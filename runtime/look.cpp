@@ -66,6 +66,17 @@ void fillWithSystemColour(QWidget &widget, int index)
     widget.setAutoFillBackground(true);
 }
 
+void explain(QWidget &widget, const QString &text)
+{
+    // As plain text a tip never wraps; as rich text it does, and pre-wrap
+    // keeps the blanks and line breaks of the text as they are.
+    const QString shown = QStringLiteral("<p style=\"white-space:pre-wrap\">") + text.toHtmlEscaped()
+                          + QStringLiteral("</p>");
+    widget.setToolTip(shown);
+    widget.setWhatsThis(shown);
+    widget.setAccessibleDescription(text);
+}
+
 void paintButtonWithSystemColour(QWidget &button, int index)
 {
     QPalette palette = button.palette();

@@ -44,6 +44,11 @@ void fillWithSystemColour(QWidget &widget, int index);
 // Gives a button's face a system colour.
 void paintButtonWithSystemColour(QWidget &button, int index);
 
+// Gives a widget an explanation: as its tool tip and What's This text, shown
+// as written (wrapped to a readable width), and as its description for
+// screen readers.
+void explain(QWidget &widget, const QString &text);
+
 // Maps the font faces the screens are designed with to installed faces of
 // about the same width, so captions fit their fixed-size controls.
 void installFontStandIns();

@@ -95,6 +95,11 @@ QTime DesktopPlatform::currentTime()
     return QTime::currentTime();
 }
 
+QDateTime Platform::currentDateTime()
+{
+    return QDateTime::currentDateTime();
+}
+
 QString timeText(QTime time, const QLocale &locale)
 {
     // The long format carries the seconds but also a zone name ("t"), which a
@@ -108,6 +113,11 @@ QString timeText(QTime time, const QLocale &locale)
 QString timeText(QTime time)
 {
     return timeText(time, QLocale());
+}
+
+QString dateTimeText(const QDateTime &when, const QLocale &locale)
+{
+    return locale.toString(when.date(), QLocale::LongFormat) + QStringLiteral(", ") + timeText(when.time(), locale);
 }
 
 } // namespace rt

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QTime>
 
@@ -28,6 +29,8 @@ public:
     // Lets the user choose a printer; true when the user confirmed.
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
     virtual QTime currentTime() = 0;
+    // The date and time, for what is dated (the printed page).
+    virtual QDateTime currentDateTime();
 };
 
 class DesktopPlatform final : public Platform
@@ -52,5 +55,8 @@ public:
 // The time of day in the locale's long time format, without a time-zone name.
 QString timeText(QTime time, const QLocale &locale);
 QString timeText(QTime time);
+
+// The date in the locale's long format, then the time as timeText gives it.
+QString dateTimeText(const QDateTime &when, const QLocale &locale);
 
 } // namespace rt

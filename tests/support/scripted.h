@@ -71,6 +71,8 @@ public:
         ++clockReads;
         return now;
     }
+    QDate today{2024, 3, 5};
+    QDateTime currentDateTime() override { return QDateTime(today, now); }
 };
 
 // The whole program over a scripted platform, with helpers that act as the
