@@ -3,7 +3,9 @@
 // fits its kind, and the two answers grouped as "Jawaban".
 
 #include "consult/tanya.h"
+#include "knowledge/explain.h"
 #include "knowledge/tree.h"
+#include "runtime/text.h"
 #include "runtime/record.h"
 #include "support/scripted.h"
 
@@ -136,13 +138,22 @@ private slots:
         if (QTest::currentTestFailed())
             return;
 
-        // The answers are one group, "Jawaban", that carries the question.
+        // The answers are one group, "Jawaban", that carries the question
+        // and why it is asked; the question itself carries the latter.
         QAccessibleInterface *group = accessible(f.control(screen, "Frame1"));
         QCOMPARE(group->role(), QAccessible::Grouping);
         QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Jawaban"));
         const auto question = knowledge::tree[std::size_t(node)].question;
+        const QString why = rt::fromView(knowledge::whyAsked(node));
         QCOMPARE(group->text(QAccessible::Description),
-                 QString::fromLatin1(question.data(), qsizetype(question.size())));
+                 QString::fromLatin1(question.data(), qsizetype(question.size())) + '\n' + why);
+        QAccessibleInterface *label = accessible(f.control(screen, node <= 1 ? "Pert1" : "PERT2"));
+        QCOMPARE(label->text(QAccessible::Description), why);
+        if (node == 9) {
+            QCOMPARE(group->text(QAccessible::Description),
+                     QStringLiteral("Apakah Anda Mengalami Sakit Kepala ?\nMengapa ditanyakan? Ya: Skarlatina, "
+                                    "Angina Plaut Vincent atau Influenza. Tidak: Abses Parafaring atau Influenza."));
+        }
         QAccessibleInterface *ya = accessible(f.control(screen, "ya"));
         QAccessibleInterface *tidak = accessible(f.control(screen, "tidak"));
         QCOMPARE(ya->parent(), group);

@@ -2,6 +2,8 @@
 // the way back and the printed report.
 
 #include "knowledge/conclusions.h"
+#include "knowledge/explain.h"
+#include "runtime/text.h"
 #include "runtime/record.h"
 #include "support/scripted.h"
 
@@ -10,7 +12,9 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
+#include <QPageSize>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -44,6 +48,34 @@ QString pdfText(const QString &path)
 {
     return pdfToText(path).simplified();
 }
+
+// What pdfinfo says of a PDF, field by field.
+QString pdfInfo(const QString &path, const QString &field)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {path});
+    p.waitForFinished(60000);
+    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(field), QRegularExpression::MultilineOption);
+    return line.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).trimmed();
+}
+
+// How far down its page (0 top, 1 bottom) a word first stands, by pdftotext.
+double heightOnPage(const QString &path, const QString &word)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    const auto page = QRegularExpression(QStringLiteral("<page width=\"[0-9.]+\" height=\"([0-9.]+)\">")).match(out);
+    const auto at = QRegularExpression(QStringLiteral("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(word))
+                        .match(out);
+    if (!page.hasMatch() || !at.hasMatch())
+        return -1;
+    return at.captured(1).toDouble() / page.captured(1).toDouble();
+}
+
+const QString notice = QStringLiteral("Sistem Pakar ini hanya prototipe, sehingga bila ada keluhan lebih lanjut "
+                                      "tentang penyakit Anda, harap konsultasi ke Dokter THT terdekat");
 
 } // namespace
 
@@ -120,6 +152,43 @@ private slots:
         QCOMPARE(s.name, QStringLiteral("Label3"));
         QCOMPARE(s.disease, QStringLiteral("Frame1"));
         QCOMPARE(s.advice, QStringLiteral("Label1"));
+        QVERIFY(f.control("kes2", "diag")->toolTip().isEmpty());
+        QVERIFY(f.control("kes2", "ket")->toolTip().isEmpty());
+    }
+
+    // The disease and the advice tell the answers that led to them, one
+    // question a line; the two ways to Influenza each tell their own.
+    void explainsHowReached_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<QString>("lastLine");
+        QTest::newRow("tidak11") << "tidak11" << 7 << "Apakah Mulut Anda Terasa Nyeri ?  Tidak";
+        QTest::newRow("tidak12") << "tidak12" << 6 << "Apakah Anda Mengalami Bengkak Pada Leher ?  Tidak";
+        QTest::newRow("ya7") << "ya7" << 6 << "Apakah  Suara Anda Menjadi Sengau ?  Ya";
+        QTest::newRow("ya10") << "ya10" << 6 << "Apakah Anda Mengalami Muntah-muntah ?  Ya";
+    }
+    void explainsHowReached()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, questions);
+        QFETCH(QString, lastLine);
+        Fixture f;
+        open(f, "Rina", code);
+        const QString how = rt::fromView(knowledge::howReached(code.toStdString()));
+        const QStringList lines = how.split('\n');
+        QCOMPARE(lines.size(), 1 + questions);
+        QCOMPARE(lines.first(), QStringLiteral("Jawaban yang menuju diagnosa ini:"));
+        QCOMPARE(lines[1], QStringLiteral("Apakah Anda Berusia Antara 10 tahun sampai 50 tahun ?  Ya"));
+        QCOMPARE(lines.last(), lastLine);
+        for (const char *part : {"diag", "ket"}) {
+            QWidget *w = f.control("kes2", part);
+            QCOMPARE(tipText(w->toolTip()), how);
+            QCOMPARE(tipText(w->whatsThis()), how);
+            QCOMPARE(w->accessibleDescription(), how);
+        }
+        // The name beside them tells nothing of the kind.
+        QVERIFY(f.control("kes2", "names")->toolTip().isEmpty());
     }
 
     void namesAreShownLiterally_data()
@@ -241,8 +310,56 @@ private slots:
         QVERIFY(page.contains("Apakah Anda Mengalami Muntah-muntah ? Tidak"));
         QVERIFY(page.contains("Apakah Mulut Anda Terasa Nyeri ? Ya"));
         QVERIFY(!page.contains("Apakah Disertai Dengan Batuk"));
+        // The answers as the screen tells them, in the same order.
+        qsizetype at = page.indexOf("Jawaban");
+        for (const QString &line : tipText(f.control("kes2", "diag")->toolTip()).split('\n').mid(1)) {
+            const qsizetype next = page.indexOf(line.simplified(), at);
+            QVERIFY2(next > at, qPrintable(line));
+            at = next;
+        }
         QCOMPARE(f.forms().openScreens(), QStringList{"kes2"});
         QCOMPARE(shown(f).advice, before.advice);
+    }
+
+    // The page says when it was printed, in the user's language, ends with
+    // the prototype notice at its foot, and holds the longest advice on one
+    // page of either paper size.
+    void printedPage_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::addColumn<QString>("size");
+        QTest::newRow("A4") << int(QPageSize::A4) << "595 x 842 pts (A4)";
+        QTest::newRow("Letter") << int(QPageSize::Letter) << "612 x 792 pts (letter)";
+    }
+    void printedPage()
+    {
+        QFETCH(int, paper);
+        QFETCH(QString, size);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("hasil.pdf");
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Indonesian, QLocale::Indonesia));
+        Fixture f;
+        f.platform.today = QDate(2024, 3, 5);
+        f.platform.now = QTime(9, 7, 30);
+        open(f, "Budi Santoso", "ya7");
+        f.platform.printConfirmed = true;
+        f.platform.onPrintDialog = [&](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+        };
+        QVERIFY(f.click("kes2", "Command2"));
+        QLocale::setDefault(before);
+        QVERIFY(QFile::exists(pdf));
+        QCOMPARE(pdfInfo(pdf, "Page size"), size);
+        QCOMPARE(pdfInfo(pdf, "Pages"), QStringLiteral("1"));
+        const QString page = pdfText(pdf);
+        QVERIFY2(page.contains("Dicetak: Selasa, 05 Maret 2024, 09.07.30"), qPrintable(page.left(200)));
+        QVERIFY2(page.endsWith(notice), qPrintable(page.right(200)));
+        QVERIFY(page.contains("misal betadine"));
+        QVERIFY(page.contains("Apakah Suara Anda Menjadi Sengau ? Ya"));
+        QVERIFY(heightOnPage(pdf, "Sistem") > 0.8);
     }
 
     void cancelledPrintSendsNothing()

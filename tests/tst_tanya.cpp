@@ -1,13 +1,17 @@
 // The question screens and the decision tree, driven through the real
 // screens from the welcome screen on.
 
+#include "knowledge/explain.h"
 #include "runtime/record.h"
+#include "runtime/text.h"
 #include "runtime/look.h"
 #include "support/scripted.h"
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QHelpEvent>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace {
 
@@ -353,6 +357,45 @@ private slots:
         f.answer(7, false);
         QCOMPARE(question(f, 8)->text(), QStringLiteral("Apakah Anda Mengalami Gangguan Pencernaan ? "));
         QCOMPARE(question(f, 8)->textFormat(), Qt::PlainText);
+    }
+
+    // Why the question is asked: on the question and on the answers, as a
+    // tool tip and as What's This, shown when the pointer rests on either,
+    // the answers included.
+    void explainsWhyAsked_data()
+    {
+        QTest::addColumn<int>("node");
+        for (int node = 0; node < 13; ++node)
+            QTest::newRow(qPrintable(tanya(node))) << node;
+    }
+    void explainsWhyAsked()
+    {
+        QFETCH(int, node);
+        Fixture f;
+        f.forms().screen(tanya(node)).show();
+        const QString why = rt::fromView(knowledge::whyAsked(node));
+        QVERIFY(why.startsWith(QStringLiteral("Mengapa ditanyakan? Ya: ")));
+        for (QWidget *part : {static_cast<QWidget *>(question(f, node)), f.control(tanya(node), "Frame1")}) {
+            QCOMPARE(tipText(part->toolTip()), why);
+            QCOMPARE(tipText(part->whatsThis()), why);
+        }
+        for (const char *hovered : {"ya", "tidak", "Frame1"}) {
+            QWidget *w = f.control(tanya(node), hovered);
+            QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), w->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(w, &event);
+            QCOMPARE(tipText(QToolTip::text()), why);
+            QToolTip::hideText();
+        }
+        QCOMPARE(question(f, node)->text(), rt::fromView(knowledge::tree[std::size_t(node)].question));
+    }
+
+    void whyOnTanya9()
+    {
+        Fixture f;
+        walk(f, "YYYY");
+        QCOMPARE(tipText(question(f, 9)->toolTip()),
+                 QStringLiteral("Mengapa ditanyakan? Ya: Skarlatina, Angina Plaut Vincent atau Influenza. "
+                                "Tidak: Abses Parafaring atau Influenza."));
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <functional>
@@ -137,4 +138,14 @@ inline QString pdfToText(const QString &path)
     p.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// What a tool tip or What's This text reads as, rich or plain.
+inline QString tipText(const QString &tip)
+{
+    if (!Qt::mightBeRichText(tip))
+        return tip;
+    QTextDocument document;
+    document.setHtml(tip);
+    return document.toPlainText();
 }
