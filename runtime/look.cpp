@@ -1,10 +1,13 @@
 #include "runtime/look.h"
 
+#include "runtime/text.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QScreen>
 #include <QStyle>
+#include <QTextDocument>
 #include <QWidget>
 
 namespace rt {
@@ -68,10 +71,10 @@ void fillWithSystemColour(QWidget &widget, int index)
 
 void explain(QWidget &widget, const QString &text)
 {
-    // As plain text a tip never wraps; as rich text it does, and pre-wrap
-    // keeps the blanks and line breaks of the text as they are.
-    const QString shown = QStringLiteral("<p style=\"white-space:pre-wrap\">") + text.toHtmlEscaped()
-                          + QStringLiteral("</p>");
+    // A tip is not wrapped unless it would not fit the display, so it is
+    // broken into lines of a readable length here; converted, it is never
+    // taken for markup, and shows its blanks as they are.
+    const QString shown = Qt::convertFromPlainText(wrapped(text, explanationWidth), Qt::WhiteSpacePre);
     widget.setToolTip(shown);
     widget.setWhatsThis(shown);
     widget.setAccessibleDescription(text);

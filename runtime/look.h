@@ -44,9 +44,10 @@ void fillWithSystemColour(QWidget &widget, int index);
 // Gives a button's face a system colour.
 void paintButtonWithSystemColour(QWidget &button, int index);
 
-// Gives a widget an explanation: as its tool tip and What's This text, shown
-// as written (wrapped to a readable width), and as its description for
-// screen readers.
+// Gives a widget an explanation: as its tool tip and What's This text, in
+// lines of at most explanationWidth characters where blanks allow, and as
+// its description for screen readers, as it stands.
+constexpr int explanationWidth = 64;
 void explain(QWidget &widget, const QString &text);
 
 // Maps the font faces the screens are designed with to installed faces of

@@ -6,6 +6,7 @@
 #include "runtime/messagebox.h"
 #include "runtime/platform.h"
 #include "runtime/screen.h"
+#include "runtime/text.h"
 #include "support/scripted.h"
 
 #include <QCheckBox>
@@ -222,6 +223,28 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, expected);
         QCOMPARE(rt::timeText(QTime(13, 5, 9), QLocale(locale)), expected);
+    }
+
+    // Explanations are broken at blanks into lines of a readable length;
+    // nothing else of them changes.
+    void wrapped_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("lines");
+        QTest::newRow("fits") << "Ya: Batuk." << 10 << "Ya: Batuk.";
+        QTest::newRow("at the last blank that fits") << "aa bb cc dd" << 6 << "aa bb\ncc dd";
+        QTest::newRow("own line breaks kept") << "aa\nbb cc dd" << 5 << "aa\nbb cc\ndd";
+        QTest::newRow("double blanks kept") << "Apakah  Suara Anda ?  Ya" << 14 << "Apakah  Suara\nAnda ?  Ya";
+        QTest::newRow("a word longer than the width") << "Laringosil Ventrikularis" << 5 << "Laringosil\nVentrikularis";
+        QTest::newRow("empty") << "" << 5 << "";
+    }
+    void wrapped()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, width);
+        QFETCH(QString, lines);
+        QCOMPARE(rt::wrapped(text, width), lines);
     }
 
     void systemColoursFollowPalette()
