@@ -12,6 +12,7 @@
 #include <QHelpEvent>
 #include <QToolButton>
 #include <QToolTip>
+#include <QWhatsThis>
 
 namespace {
 
@@ -388,6 +389,21 @@ private slots:
             QToolTip::hideText();
         }
         QCOMPARE(question(f, node)->text(), rt::fromView(knowledge::tree[std::size_t(node)].question));
+    }
+
+    // Shift+F1 on a focused answer shows the frame's What's This.
+    void whatsThisByKeys()
+    {
+        Fixture f;
+        f.forms().screen(tanya(9)).show();
+        auto *ya = f.control<QRadioButton>(tanya(9), "ya");
+        ya->setFocus();
+        QTest::keyClick(ya, Qt::Key_F1, Qt::ShiftModifier);
+        const QWidgetList shown = QApplication::topLevelWidgets();
+        QVERIFY(std::any_of(shown.begin(), shown.end(), [](QWidget *w) {
+            return w->isVisible() && QLatin1String(w->metaObject()->className()) == QLatin1String("QWhatsThat");
+        }));
+        QWhatsThis::hideText();
     }
 
     void whyOnTanya9()
