@@ -287,6 +287,16 @@ QString differ(const char *what, const T &real, const T &model)
     return QStringLiteral("%1: program has %2, model has %3").arg(what, r.left(300), m.left(300));
 }
 
+// After each action, what the event loop would deliver before the user's
+// next one: every posted event (layout and update requests, polish, the
+// window system's expose and focus events) and the deferred deletes. Not
+// the timers: the clock ticks when the model says.
+void deliverPostedEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers | QEventLoop::ExcludeSocketNotifiers);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // One program from a fresh start, driven alongside its model.
 class Run
 {
@@ -306,7 +316,7 @@ public:
     ~Run()
     {
         f_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        deliverPostedEvents();
     }
 
     const Model &model() const { return model_; }
@@ -350,7 +360,7 @@ public:
             }
         }
         model_.apply(a, helpDefined());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        deliverPostedEvents();
         return compare();
     }
 
