@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -750,5 +751,18 @@ private:
     }
 };
 
-QTEST_MAIN(TestModel)
+// QtTest stops a test function after five minutes; a long run, which takes
+// about a third of a millisecond an action, is given two milliseconds each.
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
+        const qint64 actions = qEnvironmentVariableIntValue("KTHT_ACTIONS");
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(5 * 60 * 1000, 2 * actions)));
+    }
+    QApplication application(argc, argv);
+    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    TestModel test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_model.moc"
