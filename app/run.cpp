@@ -49,9 +49,17 @@ bool displayMissing()
 void whileConnecting(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
-        char why[200];
-        const char *display = std::getenv("DISPLAY");
-        std::snprintf(why, sizeof why, "cannot open the display (DISPLAY=%s).", display ? display : "");
+        // Name what the toolkit was told to open.
+        const char *named = "DISPLAY";
+        for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+            if (!unset(variable)) {
+                named = variable;
+                break;
+            }
+        }
+        const char *value = std::getenv(named);
+        char why[300];
+        std::snprintf(why, sizeof why, "cannot open the display (%s=%s).", named, value ? value : "");
         sayNoDisplay(why);
         // Nothing is left to tidy: the application object is half made.
         std::_Exit(noDisplayStatus);
