@@ -1,4 +1,4 @@
-// The program started as from the desktop (app/main.cpp), ending itself:
+// The program started as from the desktop (app/run.cpp), ending itself:
 //   ktht-bench-app         once the welcome screen has been painted;
 //   ktht-bench-app walk    after walking all 11 paths from there, each
 //                          screen painted on the way (for the peak memory).

@@ -2,10 +2,8 @@
 // on whatever has the focus, Tab reaching every control, and the keys of the
 // message and input boxes as the desktop shows them.
 
-#include "consult/screens.h"
-#include "consult/tanya.h"
-#include "knowledge/conclusions.h"
 #include "runtime/messagebox.h"
+#include "support/expected.h"
 #include "support/scripted.h"
 
 #include <QApplication>
@@ -26,9 +24,9 @@
 
 namespace {
 
-QString text(std::string_view v)
+QString tanya(int node)
 {
-    return QString::fromLatin1(v.data(), qsizetype(v.size()));
+    return QStringLiteral("tanya%1").arg(node);
 }
 
 // Where the user's keys go: the focus widget, else the active window.
@@ -56,16 +54,16 @@ void waitActive(Fixture &f, const QString &screen)
 }
 
 // Tab into the answers, arrow over to the wanted one, Space to choose it.
-void chooseByKeys(Fixture &f, const QString &screen, knowledge::Answer answer)
+void chooseByKeys(Fixture &f, const QString &screen, bool ya)
 {
-    auto *ya = f.control<QRadioButton>(screen, "ya");
+    auto *yes = f.control<QRadioButton>(screen, "ya");
     auto *tidak = f.control<QRadioButton>(screen, "tidak");
-    QVERIFY(ya && tidak);
-    for (int i = 0; i < 12 && QApplication::focusWidget() != ya && QApplication::focusWidget() != tidak; ++i)
+    QVERIFY(yes && tidak);
+    for (int i = 0; i < 12 && QApplication::focusWidget() != yes && QApplication::focusWidget() != tidak; ++i)
         press(Qt::Key_Tab);
-    QRadioButton *wanted = answer == knowledge::Answer::Ya ? ya : tidak;
+    QRadioButton *wanted = ya ? yes : tidak;
     if (QApplication::focusWidget() != wanted)
-        press(wanted == ya ? Qt::Key_Left : Qt::Key_Right);
+        press(wanted == yes ? Qt::Key_Left : Qt::Key_Right);
     QCOMPARE(QApplication::focusWidget(), wanted);
     press(Qt::Key_Space);
     QVERIFY(wanted->isChecked());
@@ -73,7 +71,7 @@ void chooseByKeys(Fixture &f, const QString &screen, knowledge::Answer answer)
 
 QWidget *firstFocus(Fixture &f, int node)
 {
-    return f.control(consult::Tanya::screenName(node), text(consult::looks[std::size_t(node)].focusOrder[0]));
+    return f.control(tanya(node), expected::focusOrders()[std::size_t(node)].first());
 }
 
 // "Mulai" by Space (it has no access key), the boxes answered by the script.
@@ -112,8 +110,8 @@ private slots:
     void consultationByKeysAlone_data()
     {
         QTest::addColumn<QString>("code");
-        for (const auto &row : knowledge::conclusions)
-            QTest::newRow(row.code.data()) << text(row.code);
+        for (const expected::Conclusion &c : expected::conclusions)
+            QTest::newRow(c.code.data()) << expected::text(c.code);
     }
     void consultationByKeysAlone()
     {
@@ -122,11 +120,13 @@ private slots:
         f.program.start();
         STEP(registerByKeys(f, "Budi"));
 
-        for (const knowledge::Step &step : knowledge::pathTo(code.toStdString())) {
-            const QString screen = consult::Tanya::screenName(step.node);
+        const expected::Conclusion &c = *expected::conclusion(code);
+        const QList<int> nodes = expected::nodes(c);
+        for (qsizetype i = 0; i < nodes.size(); ++i) {
+            const QString screen = tanya(nodes[i]);
             STEP(waitActive(f, screen));
-            QCOMPARE(QApplication::focusWidget(), firstFocus(f, step.node));
-            STEP(chooseByKeys(f, screen, step.answer));
+            QCOMPARE(QApplication::focusWidget(), firstFocus(f, nodes[i]));
+            STEP(chooseByKeys(f, screen, c.answers[std::size_t(i)] == 'Y'));
             // The access key presses "&Diagnosa" a moment later.
             STEP(press(QKeyCombination(Qt::AltModifier, Qt::Key_D)));
             QTRY_VERIFY(!f.window(screen) || f.window("kes2"));
@@ -134,9 +134,7 @@ private slots:
 
         STEP(waitActive(f, "kes2"));
         QCOMPARE(QApplication::focusWidget(), f.control("kes2", "Command2"));
-        const auto row = std::find_if(knowledge::conclusions.begin(), knowledge::conclusions.end(),
-                                      [&](const knowledge::Conclusion &c) { return text(c.code) == code; });
-        QCOMPARE(f.control<QGroupBox>("kes2", "diag")->title(), text(row->disease));
+        QCOMPARE(f.control<QGroupBox>("kes2", "diag")->title(), expected::text(c.disease));
         QCOMPARE(f.forms().record().status(), code);
         QCOMPARE(f.forms().record().namas(), QStringLiteral("Budi"));
 
@@ -152,7 +150,7 @@ private slots:
         Fixture f;
         f.program.start();
         STEP(registerByKeys(f, "Ani"));
-        STEP(chooseByKeys(f, "tanya0", knowledge::Answer::Ya));
+        STEP(chooseByKeys(f, "tanya0", true));
         STEP(press(QKeyCombination(Qt::AltModifier, Qt::Key_D)));
         STEP(waitActive(f, "tanya1"));
 
@@ -161,7 +159,7 @@ private slots:
         STEP(waitActive(f, "tanya0"));
         QCOMPARE(f.forms().openScreens(), QStringList{"tanya0"});
 
-        STEP(chooseByKeys(f, "tanya0", knowledge::Answer::Ya));
+        STEP(chooseByKeys(f, "tanya0", true));
         STEP(press(QKeyCombination(Qt::AltModifier, Qt::Key_D)));
         STEP(waitActive(f, "tanya1"));
         // Alt+A: to the start.
@@ -224,7 +222,7 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::newRow("Utama") << "Utama";
         for (int node = 0; node < 13; ++node)
-            QTest::newRow(qPrintable(consult::Tanya::screenName(node))) << consult::Tanya::screenName(node);
+            QTest::newRow(qPrintable(tanya(node))) << tanya(node);
         QTest::newRow("kes2") << "kes2";
         QTest::newRow("bant") << "bant";
     }

@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -287,6 +288,16 @@ QString differ(const char *what, const T &real, const T &model)
     return QStringLiteral("%1: program has %2, model has %3").arg(what, r.left(300), m.left(300));
 }
 
+// After each action, what the event loop would deliver before the user's
+// next one: every posted event (layout and update requests, polish, the
+// window system's expose and focus events) and the deferred deletes. Not
+// the timers: the clock ticks when the model says.
+void deliverPostedEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers | QEventLoop::ExcludeSocketNotifiers);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // One program from a fresh start, driven alongside its model.
 class Run
 {
@@ -306,7 +317,7 @@ public:
     ~Run()
     {
         f_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        deliverPostedEvents();
     }
 
     const Model &model() const { return model_; }
@@ -350,7 +361,7 @@ public:
             }
         }
         model_.apply(a, helpDefined());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        deliverPostedEvents();
         return compare();
     }
 
@@ -740,5 +751,18 @@ private:
     }
 };
 
-QTEST_MAIN(TestModel)
+// QtTest stops a test function after five minutes; a long run, which takes
+// about a third of a millisecond an action, is given two milliseconds each.
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
+        const qint64 actions = qEnvironmentVariableIntValue("KTHT_ACTIONS");
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(5 * 60 * 1000, 2 * actions)));
+    }
+    QApplication application(argc, argv);
+    QApplication::setAttribute(Qt::AA_Use96Dpi, true);
+    TestModel test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_model.moc"

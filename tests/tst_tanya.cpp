@@ -5,6 +5,7 @@
 #include "runtime/record.h"
 #include "runtime/text.h"
 #include "runtime/look.h"
+#include "support/expected.h"
 #include "support/scripted.h"
 
 #include <QGroupBox>
@@ -66,17 +67,8 @@ private slots:
         QTest::addColumn<QString>("answers");
         QTest::addColumn<QList<int>>("nodes");
         QTest::addColumn<QString>("code");  // empty: a dead end on the last node
-        QTest::newRow("ya5") << "YYYTYY" << QList<int>{0, 1, 2, 3, 4, 5} << "ya5";
-        QTest::newRow("ya6") << "YYYTYTY" << QList<int>{0, 1, 2, 3, 4, 5, 6} << "ya6";
-        QTest::newRow("tidak6") << "YYYTYTT" << QList<int>{0, 1, 2, 3, 4, 5, 6} << "tidak6";
-        QTest::newRow("ya7") << "YYYTTY" << QList<int>{0, 1, 2, 3, 4, 7} << "ya7";
-        QTest::newRow("ya8") << "YYYTTTY" << QList<int>{0, 1, 2, 3, 4, 7, 8} << "ya8";
-        QTest::newRow("tidak8 (Tidak after the gate)") << "YYYTTTT" << QList<int>{0, 1, 2, 3, 4, 7, 8} << "tidak8";
-        QTest::newRow("ya10 (Ya to all)") << "YYYYYY" << QList<int>{0, 1, 2, 3, 9, 10} << "ya10";
-        QTest::newRow("ya11") << "YYYYYTY" << QList<int>{0, 1, 2, 3, 9, 10, 11} << "ya11";
-        QTest::newRow("tidak11") << "YYYYYTT" << QList<int>{0, 1, 2, 3, 9, 10, 11} << "tidak11";
-        QTest::newRow("ya12") << "YYYYTY" << QList<int>{0, 1, 2, 3, 9, 12} << "ya12";
-        QTest::newRow("tidak12") << "YYYYTT" << QList<int>{0, 1, 2, 3, 9, 12} << "tidak12";
+        for (const expected::Conclusion &c : expected::conclusions)
+            QTest::newRow(c.code.data()) << expected::text(c.answers) << expected::nodes(c) << expected::text(c.code);
         QTest::newRow("dead end on tanya0 (Tidak to all)") << "T" << QList<int>{0} << "";
         QTest::newRow("dead end on tanya1") << "YT" << QList<int>{0, 1} << "";
         QTest::newRow("dead end on tanya2") << "YYT" << QList<int>{0, 1, 2} << "";
@@ -94,6 +86,7 @@ private slots:
             QCOMPARE(f.forms().openScreens(), QStringList{tanya(node)});
             QCOMPARE(f.window(tanya(node))->windowTitle(), captions.at(node));
             QVERIFY(question(f, node));
+            QCOMPARE(question(f, node)->text(), expected::question(node));
             QVERIFY(noAnswerChosen(f, node));
             f.answer(node, answers.at(i) == 'Y');
         }

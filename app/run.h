@@ -1,0 +1,10 @@
+#pragma once
+
+namespace app {
+
+// The program as started from the desktop: the application object, the
+// welcome screen and the event loop, until "Keluar" or the last window
+// closes. Returns the exit status; 2 when no display can be reached.
+int run(int argc, char *argv[]);
+
+} // namespace app
