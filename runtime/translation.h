@@ -20,7 +20,6 @@ public:
     Translation &operator=(const Translation &) = delete;
 
     bool isLoaded() const { return loaded_; }
-    const QTranslator &translator() const { return translator_; }
 
     // Where the compiled catalogue lies in the resources.
     static QString resource();
