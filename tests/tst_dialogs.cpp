@@ -10,6 +10,13 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
+#include <QMenu>
+#include <QMultiHash>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QHash>
 #include <QInputDialog>
 #include <QKeySequence>
@@ -117,6 +124,48 @@ void choosePdfFile(QWidget *dialog, const QString &path)
         printers->setCurrentIndex(printers->findText(printerPdf));
     if (auto *file = dialog->findChild<QLineEdit *>(QStringLiteral("filename")))
         file->setText(path);
+}
+
+// The access keys a dialog offers, with what carries each: the letter after
+// a single "&" in its buttons, tabs, group boxes and labels of fields.
+QMultiHash<QChar, QString> accessKeys(QWidget *dialog)
+{
+    QMultiHash<QChar, QString> keys;
+    const auto add = [&keys](const QString &caption) {
+        const qsizetype at = QString(caption).replace(QLatin1String("&&"), QLatin1String("__")).indexOf('&');
+        if (at >= 0 && at + 1 < caption.size())
+            keys.insert(caption.at(at + 1).toLower(), caption);
+    };
+    for (auto *w : dialog->findChildren<QWidget *>()) {
+        if (!w->isVisible() || w->window() != dialog)
+            continue;
+        if (auto *b = qobject_cast<QAbstractButton *>(w))
+            add(b->text());
+        if (auto *l = qobject_cast<QLabel *>(w); l && l->buddy())
+            add(l->text());
+        if (auto *g = qobject_cast<QGroupBox *>(w))
+            add(g->title());
+        if (auto *t = qobject_cast<QTabBar *>(w)) {
+            for (int i = 0; i < t->count(); ++i)
+                add(t->tabText(i));
+        }
+    }
+    if (auto *menu = qobject_cast<QMenu *>(dialog)) {
+        for (QAction *a : menu->actions())
+            add(a->text());
+    }
+    return keys;
+}
+
+// The captions that share an access key, one line per key.
+QStringList clashes(const QMultiHash<QChar, QString> &keys)
+{
+    QStringList found;
+    for (QChar key : keys.uniqueKeys()) {
+        if (keys.count(key) > 1)
+            found << QStringLiteral("Alt+%1: %2").arg(key.toUpper(), QStringList(keys.values(key)).join(", "));
+    }
+    return found;
 }
 
 } // namespace
@@ -364,6 +413,67 @@ private slots:
         QCOMPARE(stayedOpen, !confirmed);
         if (confirmed)
             QCOMPARE(printer.outputFileName(), file);
+    }
+
+    // Every access key reaches one control only, in each dialog and on each
+    // page of the printer dialog, and in the name box's menu.
+    void accessKeysUnique()
+    {
+        QStringList found;
+        const auto check = [&found](const QString &where, QWidget *w) {
+            for (const QString &clash : clashes(accessKeys(w)))
+                found << where + ": " + clash;
+        };
+        whenShown([&](QWidget *box) {
+            check("registration", box);
+            act(box, "Esc");
+        });
+        platform.messageBox(nullptr, "Masukan Nama Anda untuk Registrasi...?", 292, "Isi Nama");
+        whenShown([&](QWidget *box) {
+            check("name box", box);
+            auto *edit = box->findChild<QLineEdit *>();
+            QTest::keyClicks(edit, "Budi");
+            bool walked = false;
+            whenShown([&](QWidget *menu) {
+                check("name box menu", menu);
+                menu->close();
+                walked = true;
+            }, box);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(edit, &event);
+            QVERIFY(QTest::qWaitFor([&walked] { return walked; }, 5000));
+            act(box, "Esc");
+        });
+        platform.inputBox(nullptr, "Tulis Nama Anda :", "Isi Nama");
+        whenShown([&](QWidget *dialog) {
+            if (auto *options = button(dialog, "&Opsi >>"))
+                options->click();
+            auto *tabs = dialog->findChild<QTabWidget *>();
+            for (int i = 0; tabs && i < tabs->count(); ++i) {
+                tabs->setCurrentIndex(i);
+                check("printer dialog, page " + tabs->tabText(i), dialog);
+            }
+            whenShown([&](QWidget *properties) {
+                auto *pages = properties->findChild<QTabWidget *>();
+                for (int i = 0; pages && i < pages->count(); ++i) {
+                    pages->setCurrentIndex(i);
+                    check("printer properties, page " + pages->tabText(i), properties);
+                }
+                act(properties, "Esc");
+            }, dialog);
+            if (auto *properties = button(dialog, "P&roperti"))
+                properties->click();
+            whenShown([&](QWidget *files) {
+                check("file dialog", files);
+                act(files, "Esc");
+            }, dialog);
+            if (auto *browse = dialog->findChild<QAbstractButton *>(QStringLiteral("fileBrowser")))
+                browse->click();
+            act(dialog, "Esc");
+        });
+        QPrinter printer;
+        platform.printDialog(nullptr, printer);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
     }
 };
 
