@@ -6,6 +6,7 @@
 #include "runtime/platform.h"
 #include "runtime/translation.h"
 #include "support/modal.h"
+#include "support/scripted.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -26,11 +27,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -175,11 +178,27 @@ Q_DECLARE_METATYPE(QMessageBox::Icon)
 class TestDialogs : public QObject
 {
     Q_OBJECT
-    rt::Translation translation;
+    std::optional<rt::Translation> translation;
     rt::DesktopPlatform platform;
 
 private slots:
-    void initTestCase() { QVERIFY(translation.isLoaded()); }
+    // Building the program installs the catalogue, whatever the locale (the
+    // tests run in C); it goes with the program.
+    void programInstallsCatalogue()
+    {
+        // The other tests install it for themselves, whatever happens here.
+        const auto install = qScopeGuard([this] { translation.emplace(); });
+        const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+        QCOMPARE(yes(), "&Yes");
+        {
+            ScriptedPlatform scripted;
+            app::Program program(scripted);
+            QCOMPARE(yes(), "&Ya");
+            program.start();
+            QVERIFY(program.forms().existing("Utama"));
+        }
+        QCOMPARE(yes(), "&Yes");
+    }
 
     // Each style the screens use (registration 292, no answer 48 | 256, dead
     // end 64 | 256), closed each way the user can close it.
