@@ -1737,4 +1737,39 @@ Silakan matikan salah satunya.</translation>
         <translation>Apa Ini?</translation>
     </message>
 </context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Salin</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>T&amp;empel</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>U&amp;langi</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Urungkan</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Salin &amp;Alamat Tautan</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Po&amp;tong</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Pilih Semua</translation>
+    </message>
+</context>
 </TS>
