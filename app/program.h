@@ -2,6 +2,7 @@
 
 #include "runtime/forms.h"
 #include "runtime/look.h"
+#include "runtime/translation.h"
 
 #include <optional>
 
@@ -27,6 +28,9 @@ public:
     void start();
 
 private:
+    // First in, so the toolkit's dialogs speak Indonesian before any window
+    // is built; last out.
+    rt::Translation translation_;
     rt::Forms forms_;
     std::optional<rt::FontDatabaseWarmUp> fonts_;
 };

@@ -3,6 +3,7 @@
 #include "runtime/messagebox.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -75,6 +76,9 @@ std::unique_ptr<QInputDialog> DesktopPlatform::makeInputBox(QWidget *parent, con
     box->setWindowTitle(title);
     box->setLabelText(prompt);
     box->setTextValue(QString());
+    // The prompt is shown as it is written, never as markup.
+    if (auto *label = box->findChild<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
     return box;
 }
 
