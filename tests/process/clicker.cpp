@@ -88,9 +88,9 @@ class ClickerPlugin final : public QGenericPlugin
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "clicker.json")
 public:
-    QObject *create(const QString &key, const QString &specification) override
+    QObject *create(const QString &key, const QString &steps) override
     {
-        return key.compare(QLatin1String("ktht-clicker"), Qt::CaseInsensitive) == 0 ? new Clicker(specification)
+        return key.compare(QLatin1String("ktht-clicker"), Qt::CaseInsensitive) == 0 ? new Clicker(steps)
                                                                                     : nullptr;
     }
 };
