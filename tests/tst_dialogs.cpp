@@ -400,12 +400,10 @@ private slots:
         QFETCH(QStringList, buttons);
         QFETCH(QString, answer);
         QFETCH(bool, confirmed);
-        QTemporaryDir dir;
-        QFile existing(dir.filePath("ada.pdf"));
-        QVERIFY(existing.open(QFile::WriteOnly));
-        existing.close();
-        file.replace("DIR", dir.path());
-        message.replace("DIR", dir.path());
+        const WarningFolder folder;
+        QVERIFY(folder.ready);
+        file = folder.place(file);
+        message = folder.place(message);
 
         Shown warning;
         bool stayedOpen = false;

@@ -9,11 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrinter>
-#include <QProcess>
 #include <QPageSize>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace {
@@ -45,20 +43,14 @@ QString pdfText(const QString &path)
 // What pdfinfo says of a PDF, field by field.
 QString pdfInfo(const QString &path, const QString &field)
 {
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdfinfo")), {path});
-    p.waitForFinished(60000);
     const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(field), QRegularExpression::MultilineOption);
-    return line.match(QString::fromUtf8(p.readAllStandardOutput())).captured(1).trimmed();
+    return line.match(pdfTool(QStringLiteral("pdfinfo"), {path})).captured(1).trimmed();
 }
 
 // How far down its page (0 top, 1 bottom) a word first stands, by pdftotext.
 double heightOnPage(const QString &path, const QString &word)
 {
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    const QString out = pdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
     const auto page = QRegularExpression(QStringLiteral("<page width=\"[0-9.]+\" height=\"([0-9.]+)\">")).match(out);
     const auto at = QRegularExpression(QStringLiteral("<word xMin=\"[0-9.]+\" yMin=\"([0-9.]+)\"[^>]*>%1</word>").arg(word))
                         .match(out);

@@ -405,11 +405,9 @@ private slots:
     void fileWarnings()
     {
         QFETCH(QString, file);
-        QTemporaryDir dir;
-        QFile existing(dir.filePath("ada.pdf"));
-        QVERIFY(existing.open(QFile::WriteOnly));
-        existing.close();
-        file.replace("DIR", dir.path());
+        const WarningFolder folder;
+        QVERIFY(folder.ready);
+        file = folder.place(file);
         check(printDialog([&](Walk &walk, QWidget *dialog) { walkFileWarning(walk, dialog, file); }));
     }
 

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QMenu>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -58,3 +60,13 @@ inline void whenShown(std::function<void(QWidget *)> act, QWidget *skip = nullpt
     });
     timer->start();
 }
+
+// A folder that exists and holds one file, "ada.pdf", for the printer
+// dialog's warnings about the output file; "DIR" in a text stands for it.
+struct WarningFolder
+{
+    QTemporaryDir dir;
+    bool ready = QFile(dir.filePath(QStringLiteral("ada.pdf"))).open(QFile::WriteOnly);
+
+    QString place(QString text) const { return text.replace(QStringLiteral("DIR"), dir.path()); }
+};

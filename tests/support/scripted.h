@@ -128,16 +128,22 @@ struct Fixture
     }
 };
 
+// What one of the PDF tools (poppler-utils) prints for the arguments given.
+inline QString pdfTool(const QString &name, const QStringList &arguments)
+{
+    const QString tool = QStandardPaths::findExecutable(name);
+    if (tool.isEmpty())
+        return name + QStringLiteral(" is not installed");
+    QProcess p;
+    p.start(tool, arguments);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 // The text of a printed PDF as pdftotext reads it, pages parted by form feeds.
 inline QString pdfToText(const QString &path)
 {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (tool.isEmpty())
-        return QStringLiteral("pdftotext is not installed");
-    QProcess p;
-    p.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return pdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
 }
 
 // What a tool tip or What's This text reads as, rich or plain.
