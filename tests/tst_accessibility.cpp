@@ -4,9 +4,9 @@
 
 #include "consult/tanya.h"
 #include "knowledge/explain.h"
-#include "knowledge/tree.h"
 #include "runtime/text.h"
 #include "runtime/record.h"
+#include "support/expected.h"
 #include "support/scripted.h"
 
 #include <QAccessible>
@@ -143,10 +143,8 @@ private slots:
         QAccessibleInterface *group = accessible(f.control(screen, "Frame1"));
         QCOMPARE(group->role(), QAccessible::Grouping);
         QCOMPARE(group->text(QAccessible::Name), QStringLiteral("Jawaban"));
-        const auto question = knowledge::tree[std::size_t(node)].question;
         const QString why = rt::fromView(knowledge::whyAsked(node));
-        QCOMPARE(group->text(QAccessible::Description),
-                 QString::fromLatin1(question.data(), qsizetype(question.size())) + '\n' + why);
+        QCOMPARE(group->text(QAccessible::Description), expected::question(node) + '\n' + why);
         QAccessibleInterface *label = accessible(f.control(screen, node <= 1 ? "Pert1" : "PERT2"));
         QCOMPARE(label->text(QAccessible::Description), why);
         if (node == 9) {

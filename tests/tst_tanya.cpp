@@ -381,7 +381,7 @@ private slots:
             QCOMPARE(tipText(QToolTip::text()), tip);
             QToolTip::hideText();
         }
-        QCOMPARE(question(f, node)->text(), rt::fromView(knowledge::tree[std::size_t(node)].question));
+        QCOMPARE(question(f, node)->text(), expected::question(node));
     }
 
     // Shift+F1 on a focused answer shows the frame's What's This.
