@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Build step: stores a picture as the pixels it is drawn from, so that the
 // program wraps it at start-up instead of decoding it (runtime/flatpicture.h).
 //   ktht-flatten-picture IN OUT

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program started as from the desktop (app/run.cpp), ending itself:
 //   ktht-bench-app         once the welcome screen has been painted;
 //   ktht-bench-app walk    after walking all 11 paths from there, each

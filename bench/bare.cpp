@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A bare Qt Widgets program: one label in a window, ending after its first
 // paint. The yardstick for the program's start-up time and memory.
 

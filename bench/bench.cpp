@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The benchmarks, printed as one table (scripts/bench):
 //  - cold start: wall time from fork/exec to exit of ktht-bench-app (ends
 //    once the welcome screen is painted) against ktht-bench-bare, run

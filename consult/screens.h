@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What differs between the 13 question screens besides their node of the

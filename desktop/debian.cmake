@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: the Konsultasi THT authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: `cpack -G DEB` in a build tree (scripts/package does it
 # all). dpkg-shlibdeps works out the Qt libraries the binary links; the fonts
 # are named by hand because the program only asks fontconfig for them by

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What assistive technology sees of each screen through Qt's accessibility
 // interface: every window and control named by its caption, with a role that
 // fits its kind, and the two answers grouped as "Jawaban".

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help screen: its design, the three views of the information panel, the
 // hidden text-store labels, and the ways out.
 

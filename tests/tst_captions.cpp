@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // With the installed stand-ins for the designed faces, every caption fits
 // its fixed-size control: one-line captions on one line, wrapped texts
 // within their label's height.

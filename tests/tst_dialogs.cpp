@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The boxes and the printer dialog as the desktop shows them, for real: each
 // run through rt::DesktopPlatform, closed from the test by a key or a click,
 // and checked for what the user sees, in the Indonesian the program installs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where every control of every screen stands, typed from the screens' design
 // tables in twips (15 to a pixel), and each window centred on the display
 // each time it is built.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Hostile names, from registration through the result screen to the printed
 // page: each is stored exactly, shown literally, printed literally, and the
 // program goes on working afterwards.

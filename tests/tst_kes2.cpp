@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result screen: what it shows for each conclusion code, its design,
 // the way back and the printed report.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program by the keyboard alone: whole consultations driven by key events
 // on whatever has the focus, Tab reaching every control, and the keys of the
 // message and input boxes as the desktop shows them.

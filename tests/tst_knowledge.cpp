@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The knowledge base's explanations against the decision tree and the
 // conclusion table as designed: what each answer still leaves possible, the
 // texts built from that, the answers that lead to each conclusion, and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colours every screen shows and the picture on every button.
 //
 // Run twice: under the platform's palette, and with KTHT_DISTINCT_PALETTE=1

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Model-based test: random user actions on the real program, in-process,
 // each followed by a comparison with a model written from the screen graph.
 //

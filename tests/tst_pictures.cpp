@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures drawn at start-up come in as their pixels, built from the
 // picture files: the same pixels a decoder gives, drawn from where they lie,
 // and a damaged copy is refused rather than read past its end.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The executable as a process, as the desktop starts it: how it ends, what
 // it sets up before its event loop, and what it says without a display. The
 // user's clicks come from a generic plugin loaded into it (process/clicker.cpp).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The form engine: screen instances, show and close, the hand-over, the end
 // of the program, the message-box styles and the clock text.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // On a display scaled to 200 % (run with QT_SCALE_FACTOR=2): every window
 // keeps its designed size in device-independent pixels, so its proportions,
 // and every picture has an image drawn for twice its size, so it stays sharp.

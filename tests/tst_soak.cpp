@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long session in one process: 1,000 consultations through every path,
 // with printing and the help screen now and then, leave no widgets behind and
 // no memory growing.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // No English left in the toolkit's dialogs: each dialog the program can show
 // (and each page, sub-dialog, warning and menu the printer dialog and the
 // name box open) is walked for every visible and accessible text, and any

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The welcome screen: its design, the clock, registration and the way out.
 
 #include "runtime/record.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: the Konsultasi THT authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Copies the knowledge-base headers, makes one edit to one of them, and
 # compiles a file that includes them. Run with -P; the test passes or fails by
 # the compiler's verdict and message (see tests/CMakeLists.txt).

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: the Konsultasi THT authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Helpers for the packaging checks; sourced. Each check prints what it found
 # wrong and the script exits non-zero at the end if anything was.
 set -euo pipefail

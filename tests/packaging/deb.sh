@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Konsultasi THT authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from the build tree with cpack and checks its
 # control fields and file list with dpkg-deb, without installing it.
 #   deb.sh BUILD_DIR APP_ID VERSION

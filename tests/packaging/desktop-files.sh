@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Konsultasi THT authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The desktop entry and the AppStream file, as configured in the build tree,
 # pass their validators and name each other and the program consistently.
 #   desktop-files.sh BUILD_DIR APP_ID

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: the Konsultasi THT authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A staged install, both with --prefix and with DESTDIR, holds exactly the
 # binary, the desktop entry, the AppStream file and the icon at four sizes.
 #   install.sh BUILD_DIR APP_ID

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A stand-in for the user of the real program, loaded into its process by
 // the toolkit as a generic plugin (QT_QPA_GENERIC_PLUGINS=ktht-clicker:STEPS),
 // so the executable is tested as it is shipped.

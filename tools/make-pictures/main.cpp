@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the program's icons and pictures into a directory.
 //
 //   make-pictures OUTDIR

@@ -1,4 +1,7 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: the Konsultasi THT authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Rebuilds the generator in a scratch directory and redraws assets/.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)

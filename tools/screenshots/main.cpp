@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Takes a picture of each kind of screen of the real program: it drives the
 // screens in-process, as a user would click them, with the boxes answered
 // from a script and the clock stopped, and saves each window as a PNG.
