@@ -5,8 +5,10 @@
 //   ktht-bench-app         once the welcome screen has been painted;
 //   ktht-bench-app walk    after walking all 11 paths from there, each
 //                          screen painted on the way (for the peak memory).
+// With "memory" as well, it prints what it holds at its end (memory.h).
 
 #include "firstpaint.h"
+#include "memory.h"
 
 #include "app/program.h"
 #include "runtime/forms.h"
@@ -59,7 +61,11 @@ void walk(rt::Forms &forms)
 
 int main(int argc, char *argv[])
 {
-    const bool walking = argc > 1 && std::strcmp(argv[1], "walk") == 0;
+    bool walking = false, reporting = false;
+    for (int i = 1; i < argc; ++i) {
+        walking = walking || std::strcmp(argv[i], "walk") == 0;
+        reporting = reporting || std::strcmp(argv[i], "memory") == 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("konsultasi-tht"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -72,6 +78,8 @@ int main(int argc, char *argv[])
         QTimer::singleShot(0, &application, [&] {
             if (walking)
                 walk(program.forms());
+            if (reporting)
+                printMemoryReport(stdout);
             QCoreApplication::quit();
         });
     });
