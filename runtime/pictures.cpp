@@ -40,15 +40,20 @@ QString doubleSized(const QString &resourcePath)
 }
 
 // Decoding the pictures of the first window took a tenth of the start-up
-// time, so the build also stores each plain picture as its pixels under
-// ":/flat" (assets/CMakeLists.txt); those are drawn from where they lie.
+// time, and decoding any picture loads the decoder's library and, while the
+// toolkit looks for one, other image plugins. So the build also stores each
+// picture as its pixels under ":/flat" (assets/CMakeLists.txt); those are
+// drawn from where they lie, marked as a decoder marks them: a picture named
+// "<name>@2x.<suffix>" covers the area of one half its size.
 QPixmap load(const QString &resourcePath)
 {
     if (resourcePath.startsWith(QLatin1String(":/"))) {
         const QResource flat(QStringLiteral(":/flat/") + resourcePath.mid(2));
         if (flat.isValid() && flat.compressionAlgorithm() == QResource::NoCompression) {
-            if (std::optional<QImage> image = flat::decode(flat.data(), flat.size()))
+            if (std::optional<QImage> image = flat::decode(flat.data(), flat.size())) {
+                image->setDevicePixelRatio(resourcePath.contains(QLatin1String("@2x.")) ? 2.0 : 1.0);
                 return QPixmap::fromImage(std::move(*image));
+            }
         }
     }
     return QPixmap(resourcePath);
@@ -67,23 +72,10 @@ QPixmap picture(const QString &resourcePath)
 
 QPixmap picture(const QString &resourcePath, qreal devicePixelRatio)
 {
-    if (devicePixelRatio <= 1.0)
+    const QString sharpPath = doubleSized(resourcePath);
+    if (devicePixelRatio <= 1.0 || !QFile::exists(sharpPath))
         return picture(resourcePath);
-    // Held with its ratio set, so each window does not copy it anew; where
-    // there is no sharper copy, the plain picture is held under the key.
-    auto &pictures = shared<QPixmap>();
-    const QString key = resourcePath + QStringLiteral("#ratio2");
-    auto found = pictures.find(key);
-    if (found == pictures.end()) {
-        const QString sharpPath = doubleSized(resourcePath);
-        QPixmap sharp = picture(resourcePath);
-        if (QFile::exists(sharpPath)) {
-            sharp = QPixmap(sharpPath);
-            sharp.setDevicePixelRatio(2.0);
-        }
-        found = pictures.insert(key, sharp);
-    }
-    return *found;
+    return picture(sharpPath);
 }
 
 QIcon icon(const QString &name)

@@ -9,7 +9,7 @@
 
 namespace rt {
 
-// A picture compiled into the program, decoded once and shared after that.
+// A picture compiled into the program, made once and shared after that.
 QPixmap picture(const QString &resourcePath);
 
 // The picture as drawn for a display of the given pixel ratio: where the

@@ -12,7 +12,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace rt {
 namespace {
@@ -109,11 +108,39 @@ QDateTime Platform::currentDateTime()
 
 QString timeText(QTime time, const QLocale &locale)
 {
-    // The long format carries the seconds but also a zone name ("t"), which a
-    // clock on a label has no use for.
-    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
+    // The long format carries the seconds but also a zone name ("t" to
+    // "tttt"), which a clock on a label has no use for. It goes with what only
+    // sets it apart: the blanks around it, brackets round it, a comma before
+    // it. Quoted text stays as it is. Plain string work: this runs on every
+    // tick of the clock.
     QString format = locale.timeFormat(QLocale::LongFormat);
-    format.replace(zone, QStringLiteral(" "));
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        if (format[i] == u'\'')
+            quoted = !quoted;
+        if (quoted || format[i] != u't')
+            continue;
+        qsizetype begin = i, end = i;
+        while (end < format.size() && format[end] == u't')
+            ++end;
+        const auto blanksBefore = [&] { while (begin > 0 && format[begin - 1].isSpace()) --begin; };
+        const auto blanksAfter = [&] { while (end < format.size() && format[end].isSpace()) ++end; };
+        blanksBefore();
+        blanksAfter();
+        if (begin > 0 && end < format.size()
+            && ((format[begin - 1] == u'(' && format[end] == u')') || (format[begin - 1] == u'[' && format[end] == u']'))) {
+            --begin;
+            ++end;
+            blanksBefore();
+            blanksAfter();
+        }
+        if (begin > 0 && format[begin - 1] == u',') {
+            --begin;
+            blanksBefore();
+        }
+        format.replace(begin, end - begin, QStringLiteral(" "));
+        i = begin;
+    }
     return locale.toString(time, format.trimmed());
 }
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: the Konsultasi THT authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The pictures drawn at start-up come in as their pixels, built from the
-// picture files: the same pixels a decoder gives, drawn from where they lie,
-// and a damaged copy is refused rather than read past its end.
+// The pictures come in as their pixels, built from the picture files: the
+// same pixels a decoder gives, drawn from where they lie, and a damaged copy
+// is refused rather than read past its end.
 
 #include "runtime/flatpicture.h"
 #include "runtime/pictures.h"
@@ -32,17 +32,16 @@ class TestPictures : public QObject
 {
     Q_OBJECT
 private slots:
-    void everyPlainPictureHasItsPixels_data()
+    // The copies at twice the size too: a scaled display decodes nothing.
+    void everyPictureHasItsPixels_data()
     {
         QTest::addColumn<QString>("path");
         const QStringList names = QDir(QStringLiteral(":/assets")).entryList(QDir::Files);
         QVERIFY(!names.isEmpty());
-        for (const QString &name : names) {
-            if (!name.contains(QLatin1String("@2x")))
-                QTest::newRow(qPrintable(name)) << QStringLiteral(":/assets/") + name;
-        }
+        for (const QString &name : names)
+            QTest::newRow(qPrintable(name)) << QStringLiteral(":/assets/") + name;
     }
-    void everyPlainPictureHasItsPixels()
+    void everyPictureHasItsPixels()
     {
         QFETCH(QString, path);
         const QResource flat(QStringLiteral(":/flat/") + path.mid(2));
@@ -50,22 +49,34 @@ private slots:
         QCOMPARE(flat.compressionAlgorithm(), QResource::NoCompression);
         const std::optional<QImage> stored = rt::flat::decode(flat.data(), flat.size());
         QVERIFY(stored);
-        // The very pixels the decoder gives for the picture file.
+        // The very pixels the decoder gives for the picture file; the ratio
+        // an "@2x" name gives them comes with the name.
         const QImage decoded = QImageReader(path).read().convertToFormat(stored->format());
-        QCOMPARE(*stored, decoded);
+        QImage pixels = *stored;
+        pixels.setDevicePixelRatio(path.contains("@2x.") ? 2.0 : 1.0);
+        QCOMPARE(pixels, decoded);
 
-        // Drawn from the program's own data, not from a copy of it.
+        // Drawn from the program's own data, not from a copy of it, marked as
+        // the decoder marks it.
         const QImage drawn = rt::picture(path).toImage();
         QCOMPARE(drawn, decoded);
         const auto *begin = flat.data();
         QVERIFY(drawn.constBits() >= begin && drawn.constBits() < begin + flat.size());
     }
 
-    void picturesWithoutPixelsAreDecoded()
+    // On a display scaled to 200 % the background is the copy at twice the
+    // size, marked so that it covers the same area, drawn from where it lies.
+    void sharpCopyCoversTheSameArea()
     {
-        const QPixmap sharp = rt::picture(QStringLiteral(":/assets/latar@2x.jpg"));
+        const QPixmap sharp = rt::picture(QStringLiteral(":/assets/latar.jpg"), 2.0);
         QCOMPARE(sharp.size(), QSize(1280, 960));
-        QVERIFY(!QResource(QStringLiteral(":/flat/assets/latar@2x.jpg")).isValid());
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(640, 480));
+        const QResource flat(QStringLiteral(":/flat/assets/latar@2x.jpg"));
+        const QImage drawn = sharp.toImage();
+        QVERIFY(drawn.constBits() >= flat.data() && drawn.constBits() < flat.data() + flat.size());
+        // Where there is no sharper copy, the picture itself.
+        QCOMPARE(rt::picture(QStringLiteral(":/assets/salib-16.png"), 2.0).size(), QSize(16, 16));
     }
 
     void roundTrip_data()

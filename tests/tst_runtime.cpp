@@ -220,6 +220,14 @@ private slots:
         QTest::newRow("C") << "C" << "13:05:09";
         QTest::newRow("en_US") << "en_US" << "1:05:09 PM";
         QTest::newRow("id_ID") << "id_ID" << "13.05.09";
+        // The zone first, in round and square brackets, after a comma; and
+        // quoted words, one with its full stop, which stay.
+        QTest::newRow("zh_CN") << "zh_CN" << "13:05:09";
+        QTest::newRow("ca_ES") << "ca_ES" << "13:05:09";
+        QTest::newRow("zh_HK") << "zh_HK" << QStringLiteral("\u4e0b\u53481:05:09");
+        QTest::newRow("be_BY") << "be_BY" << "13:05:09";
+        QTest::newRow("bg_BG") << "bg_BG" << QStringLiteral("13:05:09 \u0447.");
+        QTest::newRow("fr_CH") << "fr_CH" << "13.05:09 h";
     }
     void timeTextHasSecondsAndNoZone()
     {

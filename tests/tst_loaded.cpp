@@ -1,0 +1,60 @@
+// SPDX-FileCopyrightText: the Konsultasi THT authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What the program loads: its pictures come in without an image decoder, on
+// a plain display and (run again with QT_SCALE_FACTOR=2) on one scaled to
+// 200 %, where the copies at twice the size are drawn. Every screen is
+// built, the welcome screen painted, and every picture on a button or a
+// window asked for at both pixel ratios. (The other screens are not painted:
+// the toolkit's Fusion style decodes a picture of its own for a group box's
+// frame, see README.md.) Read from the memory map Linux shows in /proc;
+// skipped where there is none.
+
+#include "runtime/record.h"
+#include "support/scripted.h"
+
+#include <QFile>
+
+class TestLoaded : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { ignoreOffscreenRaise(); }
+
+    void noImageDecoder()
+    {
+        if (!QFile::exists(QStringLiteral("/proc/self/maps")))
+            QSKIP("no memory map to read here");
+        Fixture f;
+        f.forms().record().setNamas(QStringLiteral("Rina"));
+        f.forms().record().setStatus(QStringLiteral("ya5"));
+        QStringList screens = {QStringLiteral("Utama"), QStringLiteral("kes2"), QStringLiteral("bant")};
+        for (int node = 0; node < 13; ++node)
+            screens << QStringLiteral("tanya%1").arg(node);
+        for (const QString &screen : screens) {
+            f.forms().screen(screen).show();
+            QWidget *window = f.window(screen);
+            QVERIFY(window);
+            for (qreal ratio : {1.0, 2.0}) {
+                for (QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
+                    if (!button->icon().isNull())
+                        QVERIFY(!button->icon().pixmap(button->iconSize(), ratio).isNull());
+                }
+                for (int size : {16, 32, 48, 256}) {
+                    if (!window->windowIcon().isNull())
+                        QVERIFY(!window->windowIcon().pixmap(QSize(size, size), ratio).isNull());
+                }
+            }
+        }
+        QVERIFY(!f.window(QStringLiteral("Utama"))->grab().isNull());
+
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        const QString mapped = QString::fromLocal8Bit(maps.readAll());
+        for (const char *decoder : {"/imageformats/", "libjpeg", "libgif", "libtiff", "libwebp"})
+            QVERIFY2(!mapped.contains(QLatin1String(decoder)), decoder);
+    }
+};
+
+QTEST_MAIN(TestLoaded)
+#include "tst_loaded.moc"
