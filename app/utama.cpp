@@ -26,15 +26,6 @@ void Utama::build(QWidget &window)
     ui_->setupUi(&window);
     window.setWindowIcon(rt::icon(QStringLiteral("salib")));
 
-    // The background picture, unscaled from the top-left corner; it is larger
-    // than the client area, so it covers it whole. A scaled display gets the
-    // copy drawn at twice the size, which covers the same area.
-    QPalette palette = window.palette();
-    palette.setBrush(QPalette::Window,
-                     QBrush(rt::picture(QStringLiteral(":/assets/latar.jpg"), window.devicePixelRatioF())));
-    window.setPalette(palette);
-    window.setAutoFillBackground(true);
-
     ui_->Command1->setIcon(rt::icon(QStringLiteral("mulai")));
     ui_->Command2->setIcon(rt::icon(QStringLiteral("keluar")));
     ui_->Command3->setIcon(rt::icon(QStringLiteral("bantuan")));

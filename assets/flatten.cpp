@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Build step: stores a picture as the pixels it is drawn from, so that the
-// program wraps it at start-up instead of decoding it (runtime/flatpicture.h).
-//   ktht-flatten-picture IN OUT
+// program wraps it instead of decoding it (runtime/flatpicture.h). With
+// --band, only the band of lines that differ from its plain ground.
+//   ktht-flatten-picture [--band] IN OUT
 
 #include "runtime/flatpicture.h"
 
@@ -12,23 +13,27 @@
 #include <QImageReader>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: ktht-flatten-picture IN OUT\n");
+    const bool band = argc == 4 && std::strcmp(argv[1], "--band") == 0;
+    if (argc != 3 && !band) {
+        std::fprintf(stderr, "usage: ktht-flatten-picture [--band] IN OUT\n");
         return 2;
     }
-    QImageReader reader(QString::fromLocal8Bit(argv[1]));
+    const char *in = argv[argc - 2];
+    const char *outPath = argv[argc - 1];
+    QImageReader reader(QString::fromLocal8Bit(in));
     const QImage picture = reader.read();
     if (picture.isNull()) {
-        std::fprintf(stderr, "ktht-flatten-picture: %s: %s\n", argv[1], qPrintable(reader.errorString()));
+        std::fprintf(stderr, "ktht-flatten-picture: %s: %s\n", in, qPrintable(reader.errorString()));
         return 1;
     }
-    QFile out(QString::fromLocal8Bit(argv[2]));
-    if (!out.open(QIODevice::WriteOnly) || out.write(rt::flat::encode(picture)) < 0 || !out.flush()) {
-        std::fprintf(stderr, "ktht-flatten-picture: %s: %s\n", argv[2], qPrintable(out.errorString()));
+    QFile out(QString::fromLocal8Bit(outPath));
+    if (!out.open(QIODevice::WriteOnly) || out.write(rt::flat::encode(picture, band)) < 0 || !out.flush()) {
+        std::fprintf(stderr, "ktht-flatten-picture: %s: %s\n", outPath, qPrintable(out.errorString()));
         return 1;
     }
     return 0;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
+#include <QPainter>
 #include <QResource>
 
 namespace rt {
@@ -39,24 +40,68 @@ QString doubleSized(const QString &resourcePath)
     return resourcePath.left(dot) + QStringLiteral("@2x") + resourcePath.mid(dot);
 }
 
+// A picture named "<name>@2x.<suffix>" covers the area of one half its size,
+// as a decoder marks it.
+qreal ratioOf(const QString &resourcePath)
+{
+    return resourcePath.contains(QLatin1String("@2x.")) ? 2.0 : 1.0;
+}
+
 // Decoding the pictures of the first window took a tenth of the start-up
 // time, and decoding any picture loads the decoder's library and, while the
 // toolkit looks for one, other image plugins. So the build also stores each
 // picture as its pixels under ":/flat" (assets/CMakeLists.txt); those are
-// drawn from where they lie, marked as a decoder marks them: a picture named
-// "<name>@2x.<suffix>" covers the area of one half its size.
+// drawn from where they lie.
+std::optional<flat::Picture> stored(const QString &resourcePath)
+{
+    if (!resourcePath.startsWith(QLatin1String(":/")))
+        return std::nullopt;
+    const QResource flat(QStringLiteral(":/flat/") + resourcePath.mid(2));
+    if (!flat.isValid() || flat.compressionAlgorithm() != QResource::NoCompression)
+        return std::nullopt;
+    return flat::decode(flat.data(), flat.size());
+}
+
 QPixmap load(const QString &resourcePath)
 {
-    if (resourcePath.startsWith(QLatin1String(":/"))) {
-        const QResource flat(QStringLiteral(":/flat/") + resourcePath.mid(2));
-        if (flat.isValid() && flat.compressionAlgorithm() == QResource::NoCompression) {
-            if (std::optional<QImage> image = flat::decode(flat.data(), flat.size())) {
-                image->setDevicePixelRatio(resourcePath.contains(QLatin1String("@2x.")) ? 2.0 : 1.0);
-                return QPixmap::fromImage(std::move(*image));
-            }
-        }
+    if (std::optional<flat::Picture> flat = stored(resourcePath)) {
+        // Moved, not copied: marking a shared image would copy its pixels.
+        QImage image = flat->whole() ? std::move(flat->lines) : flat->image();
+        image.setDevicePixelRatio(ratioOf(resourcePath));
+        return QPixmap::fromImage(std::move(image));
     }
     return QPixmap(resourcePath);
+}
+
+QString forRatio(const QString &resourcePath, qreal devicePixelRatio)
+{
+    const QString sharpPath = doubleSized(resourcePath);
+    return devicePixelRatio > 1.0 && QFile::exists(sharpPath) ? sharpPath : resourcePath;
+}
+
+// A picture drawn as a background: where it is stored as a band on a plain
+// ground, the ground's colour over its area and the band over the
+// program's data; else the whole picture.
+struct Backdrop
+{
+    QRectF area;
+    QColor ground;
+    QPointF at;
+    QPixmap lines;
+};
+
+Backdrop backdrop(const QString &resourcePath)
+{
+    std::optional<flat::Picture> flat = stored(resourcePath);
+    if (!flat || flat->whole())
+        return {QRectF(), QColor(), QPointF(), picture(resourcePath)};
+    const qreal ratio = ratioOf(resourcePath);
+    QImage lines = std::move(flat->lines);
+    lines.setDevicePixelRatio(ratio);
+    const QRgb ground = lines.format() == QImage::Format_ARGB32_Premultiplied ? qUnpremultiply(flat->ground)
+                                                                              : flat->ground;
+    return {QRectF(QPointF(0, 0), QSizeF(flat->size) / ratio), QColor::fromRgba(ground),
+            QPointF(0, flat->top / ratio), QPixmap::fromImage(std::move(lines))};
 }
 
 } // namespace
@@ -72,10 +117,19 @@ QPixmap picture(const QString &resourcePath)
 
 QPixmap picture(const QString &resourcePath, qreal devicePixelRatio)
 {
-    const QString sharpPath = doubleSized(resourcePath);
-    if (devicePixelRatio <= 1.0 || !QFile::exists(sharpPath))
-        return picture(resourcePath);
-    return picture(sharpPath);
+    return picture(forRatio(resourcePath, devicePixelRatio));
+}
+
+void drawPicture(QPainter &painter, const QString &resourcePath, qreal devicePixelRatio)
+{
+    const QString path = forRatio(resourcePath, devicePixelRatio);
+    auto &backdrops = shared<Backdrop>();
+    auto found = backdrops.find(path);
+    if (found == backdrops.end())
+        found = backdrops.insert(path, backdrop(path));
+    if (found->area.isValid())
+        painter.fillRect(found->area, found->ground);
+    painter.drawPixmap(found->at, found->lines);
 }
 
 QIcon icon(const QString &name)

@@ -5,9 +5,11 @@
 
 #include "runtime/forms.h"
 #include "runtime/look.h"
+#include "runtime/pictures.h"
 
 #include <QAccessibleWidget>
 #include <QCloseEvent>
+#include <QPainter>
 
 namespace rt {
 namespace {
@@ -67,6 +69,15 @@ void FormWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     emit closedByUser();
+}
+
+void FormWindow::paintEvent(QPaintEvent *)
+{
+    const QString picture = property("picture").toString();
+    if (picture.isEmpty())
+        return;
+    QPainter painter(this);
+    drawPicture(painter, picture, devicePixelRatioF());
 }
 
 Screen::Screen(Forms &forms, const QString &name) : forms_(forms), name_(name) {}

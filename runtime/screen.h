@@ -16,6 +16,8 @@ class Record;
 
 // The top-level window of an open screen. It tells its screen when the user
 // closes it through the close box, so the screen counts as closed at once.
+// A window given a "picture" (a resource path, in its .ui file) shows it
+// unscaled from its top-left corner, under its controls.
 class FormWindow final : public QWidget
 {
     Q_OBJECT
@@ -27,6 +29,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // Makes screen windows known to assistive technology as windows that offer

@@ -261,6 +261,18 @@ private slots:
         }
     }
 
+    // The welcome screen's picture lies unscaled from its top-left corner:
+    // between the title and the clock, every pixel is the picture's.
+    void welcomePicture()
+    {
+        Fixture f;
+        open(f, "Utama");
+        QWidget *w = f.window("Utama");
+        const QRect free(0, 80, w->width(), 250);
+        QCOMPARE(pixelsOf(w).copy(free).convertToFormat(QImage::Format_RGB32),
+                 asset("latar.jpg").copy(free).convertToFormat(QImage::Format_RGB32));
+    }
+
     // Where there is no button, there is no picture either: help and result
     // buttons carry none.
     void plainButtons()

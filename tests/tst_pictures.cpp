@@ -47,32 +47,36 @@ private slots:
         const QResource flat(QStringLiteral(":/flat/") + path.mid(2));
         QVERIFY2(flat.isValid(), "no flat copy");
         QCOMPARE(flat.compressionAlgorithm(), QResource::NoCompression);
-        const std::optional<QImage> stored = rt::flat::decode(flat.data(), flat.size());
+        const std::optional<rt::flat::Picture> stored = rt::flat::decode(flat.data(), flat.size());
         QVERIFY(stored);
         // The very pixels the decoder gives for the picture file; the ratio
         // an "@2x" name gives them comes with the name.
-        const QImage decoded = QImageReader(path).read().convertToFormat(stored->format());
-        QImage pixels = *stored;
+        const QImage decoded = QImageReader(path).read().convertToFormat(stored->lines.format());
+        QImage pixels = stored->image();
         pixels.setDevicePixelRatio(path.contains("@2x.") ? 2.0 : 1.0);
         QCOMPARE(pixels, decoded);
+        QCOMPARE(rt::picture(path).toImage(), decoded);
 
-        // Drawn from the program's own data, not from a copy of it, marked as
-        // the decoder marks it.
-        const QImage drawn = rt::picture(path).toImage();
-        QCOMPARE(drawn, decoded);
-        const auto *begin = flat.data();
-        QVERIFY(drawn.constBits() >= begin && drawn.constBits() < begin + flat.size());
+        // The background keeps only the band of lines that differ from its
+        // ground; every other picture is whole, drawn from the program's own
+        // data, not from a copy of it.
+        QCOMPARE(stored->whole(), !path.contains("latar"));
+        if (stored->whole()) {
+            const auto *begin = flat.data();
+            const QImage drawn = rt::picture(path).toImage();
+            QVERIFY(drawn.constBits() >= begin && drawn.constBits() < begin + flat.size());
+        }
     }
 
-    // On a display scaled to 200 % the background is the copy at twice the
-    // size, marked so that it covers the same area, drawn from where it lies.
+    // On a display scaled to 200 % a picture is the copy at twice the size,
+    // marked so that it covers the same area, drawn from where it lies.
     void sharpCopyCoversTheSameArea()
     {
-        const QPixmap sharp = rt::picture(QStringLiteral(":/assets/latar.jpg"), 2.0);
-        QCOMPARE(sharp.size(), QSize(1280, 960));
+        const QPixmap sharp = rt::picture(QStringLiteral(":/assets/awal.jpg"), 2.0);
+        QCOMPARE(sharp.size(), QSize(40, 40));
         QCOMPARE(sharp.devicePixelRatio(), 2.0);
-        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(640, 480));
-        const QResource flat(QStringLiteral(":/flat/assets/latar@2x.jpg"));
+        QCOMPARE(sharp.deviceIndependentSize(), QSizeF(20, 20));
+        const QResource flat(QStringLiteral(":/flat/assets/awal@2x.jpg"));
         const QImage drawn = sharp.toImage();
         QVERIFY(drawn.constBits() >= flat.data() && drawn.constBits() < flat.data() + flat.size());
         // Where there is no sharper copy, the picture itself.
@@ -92,8 +96,42 @@ private slots:
         const QByteArray bytes = rt::flat::encode(image);
         const auto decoded = rt::flat::decode(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
         QVERIFY(decoded);
-        QCOMPARE(decoded->format(), alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-        QCOMPARE(*decoded, image.convertToFormat(decoded->format()));
+        QVERIFY(decoded->whole());
+        QCOMPARE(decoded->lines.format(), alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        QCOMPARE(decoded->image(), image.convertToFormat(decoded->lines.format()));
+    }
+
+    // A picture on a plain ground keeps the band from an even line to an
+    // even line that holds every line differing from the ground.
+    void bandOnAPlainGround_data()
+    {
+        QTest::addColumn<int>("first");  // the first and last lines not plain
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("top");    // the band kept
+        QTest::addColumn<int>("lines");
+        QTest::newRow("inside") << 3 << 6 << 2 << 6;
+        QTest::newRow("even to odd") << 4 << 5 << 4 << 2;
+        QTest::newRow("from the top") << 0 << 2 << 0 << 4;
+        QTest::newRow("to the bottom") << 7 << 9 << 6 << 4;
+        QTest::newRow("one line") << 5 << 5 << 4 << 2;
+        QTest::newRow("none") << -1 << -1 << 0 << 2;
+    }
+    void bandOnAPlainGround()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, top);
+        QFETCH(int, lines);
+        QImage image(7, 10, QImage::Format_RGB32);
+        image.fill(QColor(250, 250, 240));
+        for (int y = first; y >= 0 && y <= last; ++y)
+            image.setPixelColor(1 + y % 6, y, QColor(20, 40, 60));
+        const QByteArray bytes = rt::flat::encode(image, true);
+        const auto decoded = rt::flat::decode(reinterpret_cast<const uchar *>(bytes.constData()), bytes.size());
+        QVERIFY(decoded);
+        QCOMPARE(decoded->top, top);
+        QCOMPARE(decoded->lines.height(), lines);
+        QCOMPARE(decoded->image(), image);
     }
 
     void misalignedPixelsAreCopied()
@@ -104,8 +142,8 @@ private slots:
         const auto *data = reinterpret_cast<const uchar *>(shifted.constData()) + 1;
         const auto decoded = rt::flat::decode(data, bytes.size());
         QVERIFY(decoded);
-        QCOMPARE(reinterpret_cast<std::uintptr_t>(decoded->constBits()) % 4, 0u);
-        QCOMPARE(*decoded, sample(false));
+        QCOMPARE(reinterpret_cast<std::uintptr_t>(decoded->lines.constBits()) % 4, 0u);
+        QCOMPARE(decoded->image(), sample(false));
     }
 
     void damagedCopiesAreRefused_data()
@@ -119,7 +157,7 @@ private slots:
         };
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("header cut short") << good.left(20);
-        QTest::newRow("no pixels") << good.left(24);
+        QTest::newRow("no pixels") << good.left(36);
         QTest::newRow("last byte missing") << good.chopped(1);
         QTest::newRow("a byte too many") << good + '\0';
         QTest::newRow("not a flat picture") << QByteArray("GIF89a").leftJustified(good.size(), '\0');
@@ -129,6 +167,9 @@ private slots:
         QTest::newRow("unknown format") << patched(16, QImage::Format_Indexed8);
         QTest::newRow("lines shorter than the width") << patched(20, 16);
         QTest::newRow("lines not whole words") << patched(20, 21);
+        QTest::newRow("no lines kept") << patched(28, 0);
+        QTest::newRow("band below the picture") << patched(24, 3);
+        QTest::newRow("band past the foot") << patched(24, 1);
     }
     void damagedCopiesAreRefused()
     {
