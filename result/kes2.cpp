@@ -10,6 +10,7 @@
 #include "runtime/look.h"
 #include "runtime/text.h"
 #include "runtime/platform.h"
+#include "runtime/printsupport.h"
 #include "runtime/record.h"
 #include "ui_kes2.h"
 
@@ -63,13 +64,19 @@ QWidget *Kes2::firstFocus() const
 
 void Kes2::cetak()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    if (!platform().printDialog(window(), printer))
+    // Nothing to print with when the print support cannot be loaded; it has
+    // said why.
+    rt::PrintSupport *support = rt::printSupport();
+    if (!support)
         return;
-    if (!isOpen())
-        return;
-    print(printer, {ui_->names->text(), ui_->diag->title(), ui_->ket->text(), shownCode_,
-                    platform().currentDateTime()});
+    support->withPrinter([this](QPrinter &printer) {
+        if (!platform().printDialog(window(), printer))
+            return;
+        if (!isOpen())
+            return;
+        print(printer, {ui_->names->text(), ui_->diag->title(), ui_->ket->text(), shownCode_,
+                        platform().currentDateTime()});
+    });
 }
 
 } // namespace result

@@ -10,8 +10,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QLocale>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -79,7 +79,7 @@ void layOut(QTextDocument &document, const Report &report)
     }
 }
 
-void print(QPrinter &printer, const Report &report)
+void print(QPagedPaintDevice &printer, const Report &report)
 {
     QTextDocument document;
     layOut(document, report);
@@ -93,7 +93,7 @@ void print(QPrinter &printer, const Report &report)
     // the toolkit's default resolution and scales it to the printer's.
     for (QTextDocument *d : {&document, &notice})
         d->documentLayout()->setPaintDevice(&printer);
-    const QSizeF paper = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const QSizeF paper = printer.pageLayout().paintRectPixels(printer.logicalDpiY()).size();
     const qreal perCm = printer.logicalDpiY() / 2.54;
     const qreal margin = 2 * perCm;
     document.setDocumentMargin(margin * qt_defaultDpiY() / printer.logicalDpiY());

@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QTextDocument;
 
 namespace result {
@@ -28,7 +28,8 @@ struct Report
 void layOut(QTextDocument &document, const Report &report);
 
 // Prints the report onto any printer, a PDF file included, with the
-// prototype notice at the foot of its last page.
-void print(QPrinter &printer, const Report &report);
+// prototype notice at the foot of its last page. Printers are paged paint
+// devices: this needs nothing of the print support but the printer.
+void print(QPagedPaintDevice &printer, const Report &report);
 
 } // namespace result

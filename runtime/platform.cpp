@@ -4,13 +4,12 @@
 #include "runtime/platform.h"
 
 #include "runtime/messagebox.h"
+#include "runtime/printsupport.h"
 
 #include <QInputDialog>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 
 namespace rt {
@@ -92,8 +91,8 @@ QString DesktopPlatform::inputBox(QWidget *parent, const QString &prompt, const 
 
 bool DesktopPlatform::printDialog(QWidget *parent, QPrinter &printer)
 {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    PrintSupport *support = printSupport();
+    return support && support->askPrinter(parent, printer);
 }
 
 QTime DesktopPlatform::currentTime()

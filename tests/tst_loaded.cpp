@@ -3,28 +3,42 @@
 
 // What the program loads: its pictures come in without an image decoder, on
 // a plain display and (run again with QT_SCALE_FACTOR=2) on one scaled to
-// 200 %, where the copies at twice the size are drawn. Every screen is
-// built, the welcome screen painted, and every picture on a button or a
-// window asked for at both pixel ratios. (The other screens are not painted:
-// the toolkit's Fusion style decodes a picture of its own for a group box's
-// frame, see README.md.) Read from the memory map Linux shows in /proc;
-// skipped where there is none.
+// 200 %, where the copies at twice the size are drawn; and the print support
+// comes in only when the user prints. Every screen is built, the welcome
+// screen painted, and every picture on a button or a window asked for at
+// both pixel ratios. (The other screens are not painted: the toolkit's
+// Fusion style decodes a picture of its own for a group box's frame, see
+// README.md.) Read from the memory map Linux shows in /proc; skipped where
+// there is none.
 
 #include "runtime/record.h"
 #include "support/scripted.h"
 
 #include <QFile>
 
+namespace {
+
+QString mapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(maps.readAll()) : QString();
+}
+
+} // namespace
+
 class TestLoaded : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { ignoreOffscreenRaise(); }
+    void initTestCase()
+    {
+        ignoreOffscreenRaise();
+        if (!QFile::exists(QStringLiteral("/proc/self/maps")))
+            QSKIP("no memory map to read here");
+    }
 
     void noImageDecoder()
     {
-        if (!QFile::exists(QStringLiteral("/proc/self/maps")))
-            QSKIP("no memory map to read here");
         Fixture f;
         f.forms().record().setNamas(QStringLiteral("Rina"));
         f.forms().record().setStatus(QStringLiteral("ya5"));
@@ -48,11 +62,22 @@ private slots:
         }
         QVERIFY(!f.window(QStringLiteral("Utama"))->grab().isNull());
 
-        QFile maps(QStringLiteral("/proc/self/maps"));
-        QVERIFY(maps.open(QIODevice::ReadOnly));
-        const QString mapped = QString::fromLocal8Bit(maps.readAll());
+        const QString libraries = mapped();
         for (const char *decoder : {"/imageformats/", "libjpeg", "libgif", "libtiff", "libwebp"})
-            QVERIFY2(!mapped.contains(QLatin1String(decoder)), decoder);
+            QVERIFY2(!libraries.contains(QLatin1String(decoder)), decoder);
+        QVERIFY(!libraries.contains(QLatin1String("PrintSupport")));
+    }
+
+    // "&Cetak " brings in the print support, and its printer dialog asks.
+    void printSupportWhenPrinting()
+    {
+        Fixture f;
+        f.forms().record().setStatus(QStringLiteral("ya5"));
+        f.forms().screen(QStringLiteral("kes2")).show();
+        QVERIFY(!mapped().contains(QLatin1String("PrintSupport")));
+        QVERIFY(f.click(QStringLiteral("kes2"), QStringLiteral("Command2")));
+        QCOMPARE(f.platform.printDialogs, 1);
+        QVERIFY(mapped().contains(QLatin1String("PrintSupport")));
     }
 };
 

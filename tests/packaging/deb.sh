@@ -4,9 +4,9 @@
 
 # Builds the Debian package from the build tree with cpack and checks its
 # control fields and file list with dpkg-deb, without installing it.
-#   deb.sh BUILD_DIR APP_ID VERSION
+#   deb.sh BUILD_DIR APP_ID VERSION MODULE
 source "$(dirname "$0")/common.sh"
-build=$1 id=$2 version=$3
+build=$1 id=$2 version=$3 module=$4
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >"$scratch/cpack.log" 2>&1 \
   || { cat "$scratch/cpack.log" >&2; fail "cpack failed"; finish; }
@@ -44,6 +44,7 @@ done
 files=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort)
 want=$(printf '%s\n' \
   usr/bin/konsultasi-tht \
+  "usr/$module" \
   "usr/share/applications/$id.desktop" \
   "usr/share/metainfo/$id.metainfo.xml" \
   "usr/share/icons/hicolor/16x16/apps/$id.png" \
@@ -57,7 +58,9 @@ grep -q '^-rwxr-xr-x root/root .* ./usr/bin/konsultasi-tht$' <<<"$listing" \
 
 # Stripped: the debug information of the build stays out of the package.
 dpkg-deb -x "$deb" "$scratch/root"
-if readelf -S "$scratch/root/usr/bin/konsultasi-tht" | grep -q '\.debug_info'; then
-  fail "the packaged binary is not stripped"
-fi
+for binary in usr/bin/konsultasi-tht "usr/$module"; do
+  if readelf -S "$scratch/root/$binary" | grep -q '\.debug_info'; then
+    fail "the packaged $binary is not stripped"
+  fi
+done
 finish

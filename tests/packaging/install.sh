@@ -3,14 +3,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # A staged install, both with --prefix and with DESTDIR, holds exactly the
-# binary, the desktop entry, the AppStream file and the icon at four sizes.
-#   install.sh BUILD_DIR APP_ID
+# binary, its print support module, the desktop entry, the AppStream file and
+# the icon at four sizes.
+#   install.sh BUILD_DIR APP_ID MODULE
 source "$(dirname "$0")/common.sh"
-build=$1 id=$2
+build=$1 id=$2 module=$3
 
 expected() {
   printf '%s\n' \
     bin/konsultasi-tht \
+    "$module" \
     "share/applications/$id.desktop" \
     "share/metainfo/$id.metainfo.xml" \
     "share/icons/hicolor/16x16/apps/$id.png" \
@@ -24,9 +26,11 @@ check_tree() {  # ROOT: an installed prefix
   got=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
   [ "$got" = "$(expected)" ] || fail "$root holds:"$'\n'"$got"$'\n'"expected:"$'\n'"$(expected)"
   [ -x "$root/bin/konsultasi-tht" ] || fail "the binary is not executable"
-  if readelf -d "$root/bin/konsultasi-tht" | grep -Eq 'RPATH|RUNPATH'; then
-    fail "the installed binary keeps an rpath"
-  fi
+  for binary in bin/konsultasi-tht "$module"; do
+    if readelf -d "$root/$binary" | grep -Eq 'RPATH|RUNPATH'; then
+      fail "the installed $binary keeps an rpath"
+    fi
+  done
   for size in 16 32 48 256; do
     local icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
     [ -f "$icon" ] && [ "$(png_size "$icon")" = "${size}x${size}" ] \
