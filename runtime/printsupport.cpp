@@ -10,13 +10,11 @@ namespace rt {
 
 PrintSupport *printSupport()
 {
-    // Held until the program ends; the toolkit unloads the module then.
-    static PrintSupport *loaded = nullptr;
-    if (loaded)
-        return loaded;
-    // Beside the program (its build tree, and on Windows), where an install
-    // puts it (KTHT_PRINT_SUPPORT_DIR, relative to the program), or on the
-    // toolkit's plugin path.
+    // Loaded once: the toolkit keeps the module until the program ends and
+    // hands every later loader its one instance. Looked for beside the
+    // program (its build tree, and on Windows), where an install puts it
+    // (KTHT_PRINT_SUPPORT_DIR, relative to the program), or on the toolkit's
+    // plugin path.
     const QString module = QStringLiteral(KTHT_PRINT_SUPPORT_MODULE);
     const QString here = QCoreApplication::applicationDirPath();
     const QStringList names = {here + QLatin1Char('/') + module,
@@ -24,10 +22,8 @@ PrintSupport *printSupport()
     QString why;
     for (const QString &name : names) {
         QPluginLoader loader(name);
-        if (auto *support = qobject_cast<PrintSupport *>(loader.instance())) {
-            loaded = support;
-            return loaded;
-        }
+        if (auto *support = qobject_cast<PrintSupport *>(loader.instance()))
+            return support;
         // A module found that would not load says more than the places
         // where there was none.
         if (why.isEmpty() && !loader.fileName().isEmpty())

@@ -28,8 +28,8 @@ public:
     virtual bool askPrinter(QWidget *parent, QPrinter &printer) = 0;
 };
 
-// The module, loaded on first use and kept; nullptr, after a warning that
-// says why, when it cannot be loaded.
+// The module, loaded on first use and kept by the toolkit; nullptr, after a
+// warning that says why, when it cannot be loaded.
 PrintSupport *printSupport();
 
 } // namespace rt
